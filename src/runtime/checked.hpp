@@ -36,12 +36,12 @@ namespace runtime::checked {
 }
 
 // The square root of a negative number is an invalid argument, not an overflow.
-[[nodiscard]] inline double sqrt(double x) {
+[[nodiscard]] inline double squareRoot(double x) {
     if (x < 0.0) [[unlikely]] fail(InvalidArgument);
     return finite(std::sqrt(x));
 }
 
-[[nodiscard]] inline double floor(double x) { return finite(std::floor(x)); }
+[[nodiscard]] inline double floorOf(double x) { return finite(std::floor(x)); }
 
 // A whole number held in a 16-bit signed integer, as the magnesium day count is.
 [[nodiscard]] inline std::int16_t toInt16(double wholeNumber) {
