@@ -1,0 +1,88 @@
+#include "regApi/enum_reg_values.hpp"
+
+#include <algorithm>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "regApi/ansi_text.hpp"
+#include "regApi/registry_dword.hpp"
+#include "regApi/system_registry.hpp"
+#include "regApi/value_table_builder.hpp"
+
+namespace regApi {
+
+namespace {
+
+// Closes the key opened for the reading on every way out, exceptions included.
+class OpenedKey {
+public:
+    OpenedKey(RegistryAccess& registry, KeyHandle key) : registry_(registry), key_(key) {}
+    OpenedKey(const OpenedKey&) = delete;
+    OpenedKey& operator=(const OpenedKey&) = delete;
+    ~OpenedKey() { registry_.closeKey(key_); }
+
+private:
+    RegistryAccess& registry_;
+    KeyHandle key_;
+};
+
+RegData dataFromBuffer(RegType type, const std::vector<std::uint8_t>& buffer,
+                       std::uint32_t dataLength) {
+    const std::size_t length = std::min<std::size_t>(dataLength, buffer.size());
+    switch (type) {
+    case typeString: {
+        // The registry's length counts the terminator, so one character is
+        // always cut, even from a string stored without one.
+        const std::span<const char> text(reinterpret_cast<const char*>(buffer.data()),
+                                         buffer.size());
+        return textFromAnsi(text, length == 0 ? 0 : length - 1);
+    }
+    case typeDword:
+        return int32FromRegistryData(buffer.data());
+    default:
+        return std::vector<std::uint8_t>(buffer.begin(),
+                                         buffer.begin() + static_cast<std::ptrdiff_t>(length));
+    }
+}
+
+ValueTable readValues(RegistryAccess& registry, KeyHandle key) {
+    ValueTableBuilder table;
+    std::uint32_t index = 0;
+    for (; index <= lastValueIndex; ++index) {
+        table.reserveRow(index);
+        std::string name(nameBufferSize, ' ');
+        std::uint32_t nameLength = nameBufferSize;
+        std::vector<std::uint8_t> data(dataBufferSize);
+        std::uint32_t dataLength = dataBufferSize;
+        RegType type = typeNone;
+        if (registry.enumValue(key, index, name.data(), nameLength, type, data.data(),
+                               dataLength) != resultSuccess) {
+            break;
+        }
+        table.setRow(index, RegValue{textFromAnsi(name, std::min(nameLength, nameBufferSize)),
+                                     dataFromBuffer(type, data, dataLength)});
+    }
+    return std::move(table).finish(index);
+}
+
+}  // namespace
+
+ValueTable enumRegValues(RegistryAccess& registry, KeyHandle root, const std::string& subkeyPath) {
+    const std::string path = subkeyPath;
+    if (path.empty()) return readValues(registry, root);
+
+    KeyHandle key = 0;
+    if (registry.openKey(root, ansiFromText(path), 0, accessKeyRead, key) != resultSuccess) {
+        return {};
+    }
+    const OpenedKey closer(registry, key);
+    return readValues(registry, key);
+}
+
+ValueTable enumRegValues(KeyHandle root, const std::string& subkeyPath) {
+    const auto registry = makeSystemRegistry();
+    return enumRegValues(*registry, root, subkeyPath);
+}
+
+}  // namespace regApi
