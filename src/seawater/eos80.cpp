@@ -13,12 +13,19 @@ namespace {
 
 using namespace runtime::checked;
 
-// Horner's rule from the highest power down, each step rounded and checked.
+// The polynomials and sums below are chains of + and x only. An overflow or
+// invalid operation in any step of such a chain leaves an infinity or a NaN
+// that every later + and x carries through to the chain's result (inf*0 and
+// inf-inf are NaN), so one test of the result catches the fault of every step
+// and reports the same error. Divisions and square roots are tested on their
+// own, where a later step could hide their fault.
+
+// Horner's rule from the highest power down, each step rounded to double.
 template <std::size_t N>
 double horner(const std::array<double, N>& c, double t) {
     double r = c[N - 1];
-    for (std::size_t k = N - 1; k-- > 0;) r = add(mul(r, t), c[k]);
-    return r;
+    for (std::size_t k = N - 1; k-- > 0;) r = r * t + c[k];
+    return ensureFinite(r);
 }
 
 // Summed from the constant term upward with precomputed powers of t, as the
@@ -26,8 +33,8 @@ double horner(const std::array<double, N>& c, double t) {
 template <std::size_t N>
 double ascending(const std::array<double, N>& c, const std::array<double, 5>& powers) {
     double r = c[0];
-    for (std::size_t k = 1; k < N; ++k) r = add(r, mul(c[k], powers[k]));
-    return r;
+    for (std::size_t k = 1; k < N; ++k) r = r + c[k] * powers[k];
+    return ensureFinite(r);
 }
 
 }  // namespace
@@ -38,13 +45,13 @@ double density0(double s, double t) {
     const double b = horner(eos80::beta, t);
     const double r = squareRoot(s);
     // S^1.5 arises as S * (beta * sqrt S); it is never formed on its own here.
-    return add(rhoW, mul(s, add(add(a, mul(b, r)), mul(eos80::gamma, s))));
+    return ensureFinite(rhoW + s * ((a + b * r) + eos80::gamma * s));
 }
 
 double density(double s, double t, double p) {
-    const double t2 = mul(t, t);
-    const double t3 = mul(t, t2);
-    const double t4 = mul(t, t3);
+    const double t2 = t * t;
+    const double t3 = t * t2;
+    const double t4 = ensureFinite(t * t3);
     const std::array<double, 5> powers{1.0, t, t2, t3, t4};
 
     const double rho0 = density0(s, t);
@@ -57,13 +64,13 @@ double density(double s, double t, double p) {
     const double bw = ascending(eos80::pureWaterB, powers);
     const double m = ascending(eos80::m, powers);
 
-    const double s15 = mul(squareRoot(s), s);
+    const double s15 = ensureFinite(squareRoot(s) * s);
     const double bar = div(p, 10.0);
 
-    const double k0 = add(add(kw, mul(s, f)), mul(s15, g));
-    const double a = add(add(aw, mul(s, h)), mul(s15, eos80::j));
-    const double b = add(bw, mul(s, m));
-    const double k = add(add(k0, mul(a, bar)), mul(mul(b, bar), bar));
+    const double k0 = (kw + s * f) + s15 * g;
+    const double a = (aw + s * h) + s15 * eos80::j;
+    const double b = bw + s * m;
+    const double k = ensureFinite((k0 + a * bar) + (b * bar) * bar);
 
     return div(rho0, sub(1.0, div(bar, k)));
 }

@@ -1,0 +1,79 @@
+// Costs of the calculation core. Targets on the two-core development machine:
+// the checked salinity search within 1.5x its unchecked twin, and every
+// calculator under 5 microseconds on its default texts.
+
+#include <benchmark/benchmark.h>
+
+#include "calculators/calculators.hpp"
+#include "seawater/eos80.hpp"
+#include "unchecked_eos80.hpp"
+
+namespace {
+
+const calculators::RegionalSettings german{",", "."};
+
+void Density0Checked(benchmark::State& state) {
+    double s = 35.0;
+    for (auto _ : state) benchmark::DoNotOptimize(seawater::density0(s, 25.0));
+    benchmark::ClobberMemory();
+}
+void Density0Unchecked(benchmark::State& state) {
+    double s = 35.0;
+    for (auto _ : state) benchmark::DoNotOptimize(unchecked::density0(s, 25.0));
+}
+void DensityChecked(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(seawater::density(35.0, 25.0, 1000.0));
+}
+void DensityUnchecked(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(unchecked::density(35.0, 25.0, 1000.0));
+}
+template <double Rho>
+void SalinitydChecked(benchmark::State& state) {
+    double rho = Rho;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rho);
+        benchmark::DoNotOptimize(seawater::salinityd(rho, 25.0));
+    }
+}
+template <double Rho>
+void SalinitydUnchecked(benchmark::State& state) {
+    double rho = Rho;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rho);
+        benchmark::DoNotOptimize(unchecked::salinityd(rho, 25.0));
+    }
+}
+
+void NewWater(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(calculators::newWaterResult("1,023", "25", "20", german));
+}
+void DensityChange(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calculators::densityChangeResult("1,023", "1,024", "20", german));
+}
+void Magnesium(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calculators::magnesiumResult("300", "1200", "1300", german));
+}
+void Calcium(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            calculators::calciumResult("300", "380", "1200", "500", "1300", true, german));
+}
+
+}  // namespace
+
+BENCHMARK(Density0Checked);
+BENCHMARK(Density0Unchecked);
+BENCHMARK(DensityChecked);
+BENCHMARK(DensityUnchecked);
+BENCHMARK(SalinitydChecked<1023.0>)->Name("SalinitydChecked/1023");
+BENCHMARK(SalinitydUnchecked<1023.0>)->Name("SalinitydUnchecked/1023");
+BENCHMARK(SalinitydChecked<1500.0>)->Name("SalinitydChecked/1500_capped");
+BENCHMARK(SalinitydUnchecked<1500.0>)->Name("SalinitydUnchecked/1500_capped");
+BENCHMARK(NewWater);
+BENCHMARK(DensityChange);
+BENCHMARK(Magnesium);
+BENCHMARK(Calcium);
+
+BENCHMARK_MAIN();

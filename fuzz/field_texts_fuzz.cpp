@@ -1,0 +1,57 @@
+// Feeds arbitrary field texts to the number conversion and to every
+// calculator. Each call must end in a result text or a numbered run-time
+// error; anything else (another exception, a crash, a sanitizer report) is a
+// finding.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "calculators/calculators.hpp"
+#include "runtime/runtime_error.hpp"
+
+namespace {
+
+using namespace calculators;
+
+const RegionalSettings settings[] = {{",", "."}, {".", ","}, {".", "\u2019"}, {",", "\u00a0"}};
+
+bool isKnownError(int number) {
+    return number == runtime::InvalidArgument || number == runtime::Overflow ||
+           number == runtime::DivisionByZero || number == runtime::TypeMismatch;
+}
+
+template <class Call>
+void expectTextOrRuntimeError(Call&& call) {
+    try {
+        const std::string text = call();
+        if (text.empty()) std::abort();
+    } catch (const runtime::RuntimeError& e) {
+        if (!isKnownError(e.number())) std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    const auto& rs = settings[in.ConsumeIntegralInRange<std::size_t>(0, std::size(settings) - 1)];
+    const bool withMagnesium = in.ConsumeBool();
+    std::string f[5];
+    for (auto& field : f) field = in.ConsumeRandomLengthString(64);
+
+    expectTextOrRuntimeError([&] {
+        const double x = toNumber(f[0], rs);
+        if (!std::isfinite(x)) std::abort();
+        return toText(x, rs);
+    });
+    expectTextOrRuntimeError([&] { return newWaterResult(f[0], f[1], f[2], rs); });
+    expectTextOrRuntimeError([&] { return densityChangeResult(f[0], f[1], f[2], rs); });
+    expectTextOrRuntimeError([&] { return magnesiumResult(f[0], f[1], f[2], rs); });
+    expectTextOrRuntimeError(
+        [&] { return calciumResult(f[0], f[1], f[2], f[3], f[4], withMagnesium, rs); });
+    return 0;
+}

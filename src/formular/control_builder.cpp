@@ -1,0 +1,140 @@
+#include "formular/control_builder.hpp"
+
+#include "formular/caption_wrap.hpp"
+#include "formular/typefaces.hpp"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <algorithm>
+#include <ranges>
+#include <utility>
+
+namespace formular {
+namespace {
+
+QWidget* makeLabel(const QString& caption)
+{
+    auto* label = new QLabel(caption);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QWidget* makeResultField()
+{
+    auto* field = new QPlainTextEdit;
+    field->setReadOnly(true);
+    // Selecting and copying a result must work by mouse and keyboard.
+    field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    field->setTabChangesFocus(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+    return field;
+}
+
+QWidget* makeButton(const QString& caption)
+{
+    auto* button = new QPushButton(caption);
+    // Enter in a text field must not press anything.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+// A check box caption longer than the box is wide goes on two lines, as
+// the box is tall enough for them.
+void fitCaption(QCheckBox& checkBox)
+{
+    QStyleOptionButton option;
+    option.initFrom(&checkBox);
+    const int indicator = checkBox.style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, &checkBox) +
+                          checkBox.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, &checkBox);
+    checkBox.setText(wrapCaption(checkBox.text(), checkBox.fontMetrics(), checkBox.width() - indicator));
+}
+
+QWidget* makePanel(const QString& caption)
+{
+    auto* panel = new QGroupBox(caption);
+    // Panels take turns at one place; the one on top must hide the others.
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+QWidget* makeWidget(const ControlSpec& spec)
+{
+    const QString caption = QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size()));
+    switch (spec.kind) {
+    case ControlKind::Label:
+        return makeLabel(caption);
+    case ControlKind::TextField:
+        return new QLineEdit(caption);
+    case ControlKind::ResultField:
+        return makeResultField();
+    case ControlKind::Button:
+        return makeButton(caption);
+    case ControlKind::CheckBox:
+        return new QCheckBox(caption);
+    case ControlKind::Panel:
+        return makePanel(caption);
+    }
+    Q_UNREACHABLE();
+}
+
+}  // namespace
+
+std::vector<QWidget*> buildControls(QWidget& parent, std::span<const ControlSpec> specs)
+{
+    std::vector<QWidget*> widgets;
+    widgets.reserve(specs.size());
+    for (const ControlSpec& spec : specs) {
+        QWidget* widget = makeWidget(spec);
+        widget->setParent(&parent);
+        widget->setObjectName(QString::fromLatin1(spec.name.data(), qsizetype(spec.name.size())));
+        widget->setGeometry(toPixels(spec.left), toPixels(spec.top), toPixels(spec.width),
+                            toPixels(spec.height));
+        applyStyle(*widget, spec.style);
+        if (auto* checkBox = qobject_cast<QCheckBox*>(widget)) {
+            fitCaption(*checkBox);
+        }
+        if (spec.hiddenAtStart) {
+            widget->hide();
+        }
+        widgets.push_back(widget);
+    }
+    return widgets;
+}
+
+void stackTopFirst(std::span<QWidget* const> siblings)
+{
+    for (QWidget* widget : siblings | std::views::reverse) {
+        widget->raise();
+    }
+}
+
+std::vector<QWidget*> inTabOrder(std::span<const ControlSpec> specs,
+                                 std::span<QWidget* const> widgets)
+{
+    std::vector<std::pair<int, QWidget*>> reachable;
+    for (std::size_t i = 0; i < specs.size() && i < widgets.size(); ++i) {
+        if (specs[i].tabIndex > 0) {
+            reachable.emplace_back(specs[i].tabIndex, widgets[i]);
+        }
+    }
+    std::ranges::sort(reachable, {}, &std::pair<int, QWidget*>::first);
+    std::vector<QWidget*> ordered;
+    ordered.reserve(reachable.size());
+    for (const auto& entry : reachable) {
+        ordered.push_back(entry.second);
+    }
+    return ordered;
+}
+
+}  // namespace formular

@@ -1,0 +1,87 @@
+#include "formular/typefaces.hpp"
+
+#include <QColor>
+#include <QFontInfo>
+#include <QPalette>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+namespace formular {
+namespace {
+
+constexpr auto windowFamily = "MS Sans Serif";
+constexpr double defaultPointSize = 8.25;
+// The substitutes run about six per cent wider than MS Sans Serif; without
+// narrowing them, two-line captions wrap into three and get cut off.
+constexpr int substituteStretch = 94;
+
+constexpr QColor orange{255, 128, 0};
+constexpr QColor darkBlue{0, 0, 192};
+constexpr QColor darkRed{192, 0, 0};
+
+void registerSubstitutes()
+{
+    // Metric look-alikes first, so captions wrap as they were laid out; the
+    // style hint below leaves the system's sans serif as the last resort.
+    QFont::insertSubstitutions(QString::fromLatin1(windowFamily),
+                               {QStringLiteral("Microsoft Sans Serif"),
+                                QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+}
+
+QFont sized(double pointSize, bool bold)
+{
+    QFont font = defaultFont();
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void setTextColour(QWidget& control, const QColor& colour)
+{
+    QPalette palette = control.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    control.setPalette(palette);
+}
+
+}  // namespace
+
+QFont defaultFont()
+{
+    static const bool substitutesRegistered = (registerSubstitutes(), true);
+    Q_UNUSED(substitutesRegistered);
+    QFont font(QString::fromLatin1(windowFamily));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(defaultPointSize);
+    const QString resolved = QFontInfo(font).family();
+    if (resolved != QLatin1String(windowFamily) &&
+        resolved != QLatin1String("Microsoft Sans Serif")) {
+        font.setStretch(substituteStretch);
+    }
+    return font;
+}
+
+void applyStyle(QWidget& control, ControlStyle style)
+{
+    switch (style) {
+    case ControlStyle::Plain:
+        break;
+    case ControlStyle::Title:
+        control.setFont(sized(13.5, true));
+        setTextColour(control, orange);
+        break;
+    case ControlStyle::HostName:
+        control.setFont(sized(18, true));
+        setTextColour(control, darkBlue);
+        control.setCursor(Qt::WhatsThisCursor);
+        break;
+    case ControlStyle::Warning:
+        setTextColour(control, darkRed);
+        break;
+    case ControlStyle::ResultLabel:
+        control.setFont(sized(9.75, false));
+        break;
+    }
+}
+
+}  // namespace formular
