@@ -28,6 +28,7 @@ bool MemoryRegistry::isPredefinedRoot(KeyHandle key) const {
 }
 
 void MemoryRegistry::setValue(KeyHandle root, std::string_view path, StoredValue value) {
+    createKey(root, path);
     auto& values = keys_[keyId(root, path)];
     const auto sameName = [&](const StoredValue& stored) {
         return foldAsciiCase(stored.name) == foldAsciiCase(value.name);
@@ -47,6 +48,11 @@ void MemoryRegistry::setString(KeyHandle root, std::string_view path, std::strin
 }
 
 void MemoryRegistry::createKey(KeyHandle root, std::string_view path) {
+    // Like the registry, a key brings its parent keys into being.
+    for (auto separator = path.find('\\'); separator != std::string_view::npos;
+         separator = path.find('\\', separator + 1)) {
+        keys_[keyId(root, path.substr(0, separator))];
+    }
     keys_[keyId(root, path)];
 }
 

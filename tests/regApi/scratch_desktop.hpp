@@ -1,0 +1,53 @@
+#pragma once
+
+// A throw-away freedesktop home for the tests: its own XDG data and config
+// folders, a bin folder that is the whole PATH, desktop entries and
+// mimeapps.list written on demand. GLib reads the XDG variables only once per
+// process, so each scenario runs in a child process of its own.
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace regApi::testing_support {
+
+class ScratchDesktop {
+public:
+    ScratchDesktop();
+    ~ScratchDesktop();
+    ScratchDesktop(const ScratchDesktop&) = delete;
+    ScratchDesktop& operator=(const ScratchDesktop&) = delete;
+
+    const std::filesystem::path& bin() const { return bin_; }
+
+    // An executable script in bin/ with the given body after the #! line.
+    std::filesystem::path addScript(const std::string& name, const std::string& interpreter,
+                                    const std::string& body);
+    // A stand-in program that writes its arguments, one a line, to recordOf(name).
+    std::filesystem::path addRecorder(const std::string& name);
+    std::filesystem::path recordOf(const std::string& name) const;
+
+    // A desktop entry declaring it handles http, with Exec=<exec> %u.
+    void addHttpHandler(const std::string& id, const std::string& exec);
+    // mimeapps.list naming the entry as the default for http.
+    void setDefaultHttpHandler(const std::string& id);
+
+    // Runs `scenario` in a child process living in this desktop and returns
+    // what it returned; a run-time error comes back as "error <number>".
+    std::string runInside(const std::function<std::string()>& scenario) const;
+
+private:
+    std::filesystem::path root_;
+    std::filesystem::path bin_;
+    std::filesystem::path data_;
+    std::filesystem::path config_;
+    std::string httpHandlers_;
+};
+
+// The recorded arguments once the file appears, or nothing after `patience`.
+std::optional<std::string> awaitRecord(const std::filesystem::path& record,
+                                       std::chrono::milliseconds patience);
+
+}  // namespace regApi::testing_support

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cctype>
+#include <string>
+
+namespace regApi {
+
+// A table row's description as a GoogleTest parameter name.
+inline std::string testName(const std::string& description) {
+    std::string name;
+    for (const char c : description) {
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    }
+    return name;
+}
+
+}  // namespace regApi
