@@ -19,8 +19,7 @@ using formular::forDisplay;
 using formular::systemRegionalSettings;
 using formular::toUtf8;
 
-void Formular::cmd_Dichte_Click()
-{
+void Formular::cmd_Dichte_Click() {
     runReported([this] {
         const std::string density = toUtf8(txt_Dichte->text());
         const std::string temperature = toUtf8(txt_Temperatur->text());
@@ -30,8 +29,7 @@ void Formular::cmd_Dichte_Click()
     });
 }
 
-void Formular::Command1_Click()
-{
+void Formular::Command1_Click() {
     runReported([this] {
         const std::string densityNow = toUtf8(txt_Dichtejetzt->text());
         const std::string densityNew = toUtf8(txt_Dichteneu->text());
@@ -41,8 +39,7 @@ void Formular::Command1_Click()
     });
 }
 
-void Formular::Command5_Click()
-{
+void Formular::Command5_Click() {
     runReported([this] {
         const std::string litres = toUtf8(magliter_becken->text());
         const std::string present = toUtf8(magnesium_becken->text());
@@ -52,8 +49,7 @@ void Formular::Command5_Click()
     });
 }
 
-void Formular::Command6_Click()
-{
+void Formular::Command6_Click() {
     // Emptied first, so a failed calculation leaves no stale report behind.
     ergebnis_kalzium->clear();
     runReported([this] {
@@ -64,20 +60,19 @@ void Formular::Command6_Click()
         const std::string calciumWanted = toUtf8(txt_pluskalzium->text());
         const std::string magnesiumWanted = toUtf8(txt_plusmagnesium->text());
         const bool withMagnesium = Checkmitmagnesium->isChecked();
-        ergebnis_kalzium->setPlainText(forDisplay(calculators::calciumResult(
-            litres, calciumNow, magnesiumNow, calciumWanted, magnesiumWanted, withMagnesium,
-            systemRegionalSettings())));
+        ergebnis_kalzium->setPlainText(forDisplay(
+            calculators::calciumResult(litres, calciumNow, magnesiumNow, calciumWanted,
+                                       magnesiumWanted, withMagnesium, systemRegionalSettings())));
     });
 }
 
-void Formular::Checkmitmagnesium_Click()
-{
+void Formular::Checkmitmagnesium_Click() {
     ergebnis_kalzium->clear();
     const bool withMagnesium = Checkmitmagnesium->isChecked();
-    for (QWidget* control : {static_cast<QWidget*>(lbl_plusmagnesium),
-                             static_cast<QWidget*>(txt_plusmagnesium),
-                             static_cast<QWidget*>(lbl_plusistmagnesium),
-                             static_cast<QWidget*>(txt_plusistmagnesium)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(lbl_plusmagnesium), static_cast<QWidget*>(txt_plusmagnesium),
+          static_cast<QWidget*>(lbl_plusistmagnesium),
+          static_cast<QWidget*>(txt_plusistmagnesium)}) {
         control->setVisible(withMagnesium);
     }
 }

@@ -5,8 +5,7 @@
 
 namespace formular {
 
-QString wrapCaption(const QString& caption, const QFontMetrics& metrics, int width)
-{
+QString wrapCaption(const QString& caption, const QFontMetrics& metrics, int width) {
     QStringList lines;
     QString line;
     for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {

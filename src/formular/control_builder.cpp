@@ -19,8 +19,7 @@
 namespace formular {
 namespace {
 
-QWidget* makeLabel(const QString& caption)
-{
+QWidget* makeLabel(const QString& caption) {
     auto* label = new QLabel(caption);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -28,8 +27,7 @@ QWidget* makeLabel(const QString& caption)
     return label;
 }
 
-QWidget* makeResultField()
-{
+QWidget* makeResultField() {
     auto* field = new QPlainTextEdit;
     field->setReadOnly(true);
     // Selecting and copying a result must work by mouse and keyboard.
@@ -40,8 +38,7 @@ QWidget* makeResultField()
     return field;
 }
 
-QWidget* makeButton(const QString& caption)
-{
+QWidget* makeButton(const QString& caption) {
     auto* button = new QPushButton(caption);
     // Enter in a text field must not press anything.
     button->setAutoDefault(false);
@@ -51,60 +48,61 @@ QWidget* makeButton(const QString& caption)
 
 // A check box caption longer than the box is wide goes on two lines, as
 // the box is tall enough for them.
-void fitCaption(QCheckBox& checkBox)
-{
+void fitCaption(QCheckBox& checkBox) {
     QStyleOptionButton option;
     option.initFrom(&checkBox);
-    const int indicator = checkBox.style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, &checkBox) +
-                          checkBox.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, &checkBox);
-    checkBox.setText(wrapCaption(checkBox.text(), checkBox.fontMetrics(), checkBox.width() - indicator));
+    const int indicator =
+        checkBox.style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, &checkBox) +
+        checkBox.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, &checkBox);
+    checkBox.setText(
+        wrapCaption(checkBox.text(), checkBox.fontMetrics(), checkBox.width() - indicator));
 }
 
-QWidget* makePanel(const QString& caption)
-{
+QWidget* makePanel(const QString& caption) {
     auto* panel = new QGroupBox(caption);
     // Panels take turns at one place; the one on top must hide the others.
     panel->setAutoFillBackground(true);
     return panel;
 }
 
-QWidget* makeWidget(const ControlSpec& spec)
-{
-    const QString caption = QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size()));
-    switch (spec.kind) {
-    case ControlKind::Label:
-        return makeLabel(caption);
-    case ControlKind::TextField:
-        return new QLineEdit(caption);
-    case ControlKind::ResultField:
-        return makeResultField();
-    case ControlKind::Button:
-        return makeButton(caption);
-    case ControlKind::CheckBox:
-        return new QCheckBox(caption);
-    case ControlKind::Panel:
-        return makePanel(caption);
+QWidget* makeWidget(const ControlDescription& description) {
+    const QString caption =
+        QString::fromUtf8(description.caption.data(), qsizetype(description.caption.size()));
+    switch (description.kind) {
+        case ControlKind::Label:
+            return makeLabel(caption);
+        case ControlKind::TextField:
+            return new QLineEdit(caption);
+        case ControlKind::ResultField:
+            return makeResultField();
+        case ControlKind::Button:
+            return makeButton(caption);
+        case ControlKind::CheckBox:
+            return new QCheckBox(caption);
+        case ControlKind::Panel:
+            return makePanel(caption);
     }
     Q_UNREACHABLE();
 }
 
 }  // namespace
 
-std::vector<QWidget*> buildControls(QWidget& parent, std::span<const ControlSpec> specs)
-{
+std::vector<QWidget*> buildControls(QWidget& parent,
+                                    std::span<const ControlDescription> descriptions) {
     std::vector<QWidget*> widgets;
-    widgets.reserve(specs.size());
-    for (const ControlSpec& spec : specs) {
-        QWidget* widget = makeWidget(spec);
+    widgets.reserve(descriptions.size());
+    for (const ControlDescription& description : descriptions) {
+        QWidget* widget = makeWidget(description);
         widget->setParent(&parent);
-        widget->setObjectName(QString::fromLatin1(spec.name.data(), qsizetype(spec.name.size())));
-        widget->setGeometry(toPixels(spec.left), toPixels(spec.top), toPixels(spec.width),
-                            toPixels(spec.height));
-        applyStyle(*widget, spec.style);
+        widget->setObjectName(
+            QString::fromLatin1(description.name.data(), qsizetype(description.name.size())));
+        widget->setGeometry(toPixels(description.left), toPixels(description.top),
+                            toPixels(description.width), toPixels(description.height));
+        applyStyle(*widget, description.style);
         if (auto* checkBox = qobject_cast<QCheckBox*>(widget)) {
             fitCaption(*checkBox);
         }
-        if (spec.hiddenAtStart) {
+        if (description.hiddenAtStart) {
             widget->hide();
         }
         widgets.push_back(widget);
@@ -112,20 +110,18 @@ std::vector<QWidget*> buildControls(QWidget& parent, std::span<const ControlSpec
     return widgets;
 }
 
-void stackTopFirst(std::span<QWidget* const> siblings)
-{
+void stackTopFirst(std::span<QWidget* const> siblings) {
     for (QWidget* widget : siblings | std::views::reverse) {
         widget->raise();
     }
 }
 
-std::vector<QWidget*> inTabOrder(std::span<const ControlSpec> specs,
-                                 std::span<QWidget* const> widgets)
-{
+std::vector<QWidget*> inTabOrder(std::span<const ControlDescription> descriptions,
+                                 std::span<QWidget* const> widgets) {
     std::vector<std::pair<int, QWidget*>> reachable;
-    for (std::size_t i = 0; i < specs.size() && i < widgets.size(); ++i) {
-        if (specs[i].tabIndex > 0) {
-            reachable.emplace_back(specs[i].tabIndex, widgets[i]);
+    for (std::size_t i = 0; i < descriptions.size() && i < widgets.size(); ++i) {
+        if (descriptions[i].tabIndex > 0) {
+            reachable.emplace_back(descriptions[i].tabIndex, widgets[i]);
         }
     }
     std::ranges::sort(reachable, {}, &std::pair<int, QWidget*>::first);

@@ -25,7 +25,7 @@ enum class ControlStyle {
     ResultLabel,  // one-line results of the salt panels
 };
 
-struct ControlSpec {
+struct ControlDescription {
     std::string_view name;
     ControlKind kind;
     std::string_view caption;  // UTF-8; initial text for text fields
@@ -33,25 +33,26 @@ struct ControlSpec {
     int top;
     int width;
     int height;
-    int tabIndex = 0;          // 1 first; 0 for controls Tab never reaches
+    int tabIndex = 0;  // 1 first; 0 for controls Tab never reaches
     ControlStyle style = ControlStyle::Plain;
     bool hiddenAtStart = false;
 };
 
 // The controls that live on one panel of the window.
-struct PanelSpec {
+struct PanelDescription {
     std::string_view panelName;
-    std::span<const ControlSpec> controls;
+    std::span<const ControlDescription> controls;
 };
 
 inline constexpr int twipsPerPixel = 15;
 
-constexpr int toPixels(int twips) { return twips / twipsPerPixel; }
+constexpr int toPixels(int twips) {
+    return twips / twipsPerPixel;
+}
 
 // Every place and size must land on whole pixels, or the layout would drift.
-constexpr bool onPixelGrid(std::span<const ControlSpec> controls)
-{
-    for (const ControlSpec& c : controls) {
+constexpr bool onPixelGrid(std::span<const ControlDescription> controls) {
+    for (const ControlDescription& c : controls) {
         for (int v : {c.left, c.top, c.width, c.height}) {
             if (v % twipsPerPixel != 0) {
                 return false;

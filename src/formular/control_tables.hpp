@@ -4,7 +4,7 @@
 // five panels, then the contents of each calculator panel. Places and sizes
 // are in twips relative to the container (window client area or panel).
 
-#include "formular/control_spec.hpp"
+#include "formular/control_description.hpp"
 #include "formular/publisher.hpp"
 
 #include <array>
@@ -27,87 +27,87 @@ inline constexpr int parkTop = 9000;
 // nearer the top hides one below it when both are at the view position.
 // The tab indices give the navigation row's focus order.
 inline constexpr std::array windowControls{
-    ControlSpec{"Frm_kalzium", Panel, "Calcium (Magnesium) erhöhen nach Baling", 5760, 5400, 5295, 3735},
-    ControlSpec{"frm_magnesium", Panel, "Magnesium erhöhen", 5760, 2880, 5295, 3735},
-    ControlSpec{"Command4", Button, "Calcium", 2640, 4800, 1095, 375, 4},
-    ControlSpec{"Command3", Button, "Magnesium", 1440, 4800, 1095, 375, 3},
-    ControlSpec{"Command2", Button, "Salz", 240, 4800, 1095, 375, 2},
-    ControlSpec{"frm_ueber", Panel, "Über", 1080, 6360, 5295, 3735},
-    ControlSpec{"cmd_ueber", Button, "Über", 4320, 4800, 1095, 375, 1},
-    ControlSpec{"frm_changewater", Panel, "Dichte verändern", 6000, 360, 5295, 3735},
-    ControlSpec{"frm_Frischwasser", Panel, "Neues Wasser ansetzten", viewLeft, viewTop, 5295, 3735},
-    ControlSpec{"Label24", Label, "- Marelto -", 1080, 480, 3135, 375, 0, ControlStyle::Title},
-    ControlSpec{"Label23", Label, publisher::hostName, 360, 120, 4935, 495, 0, ControlStyle::HostName},
+    ControlDescription{"Frm_kalzium", Panel, "Calcium (Magnesium) erhöhen nach Baling", 5760, 5400, 5295, 3735},
+    ControlDescription{"frm_magnesium", Panel, "Magnesium erhöhen", 5760, 2880, 5295, 3735},
+    ControlDescription{"Command4", Button, "Calcium", 2640, 4800, 1095, 375, 4},
+    ControlDescription{"Command3", Button, "Magnesium", 1440, 4800, 1095, 375, 3},
+    ControlDescription{"Command2", Button, "Salz", 240, 4800, 1095, 375, 2},
+    ControlDescription{"frm_ueber", Panel, "Über", 1080, 6360, 5295, 3735},
+    ControlDescription{"cmd_ueber", Button, "Über", 4320, 4800, 1095, 375, 1},
+    ControlDescription{"frm_changewater", Panel, "Dichte verändern", 6000, 360, 5295, 3735},
+    ControlDescription{"frm_Frischwasser", Panel, "Neues Wasser ansetzten", viewLeft, viewTop, 5295, 3735},
+    ControlDescription{"Label24", Label, "- Marelto -", 1080, 480, 3135, 375, 0, ControlStyle::Title},
+    ControlDescription{"Label23", Label, publisher::hostName, 360, 120, 4935, 495, 0, ControlStyle::HostName},
 };
 
 inline constexpr std::string_view measureAgainWarning =
     "Bitte Mischungen UNBEDINGT immer mit Aerometer oder entsprechend nachmessen!  ";
 
 inline constexpr std::array newWaterControls{
-    ControlSpec{"lbl_temperatur", Label, "Wassertemperaur in Grad Celsius", 360, 360, 1335, 375},
-    ControlSpec{"txt_Temperatur", TextField, "25", 360, 840, 495, 375, 1},
-    ControlSpec{"lbl_Liter", Label, "Wassermenge in Liter", 1920, 360, 1095, 375},
-    ControlSpec{"txt_Liter", TextField, "20", 1920, 840, 975, 375, 2},
-    ControlSpec{"cmd_changewater", Button, "Wasser ändern", 3600, 240, 1455, 375, 5},
-    ControlSpec{"lbl_Dichte", Label, "Gewünschte Spezifische Dichte (Normal ist 1,023)", 360, 1440, 2415, 495},
-    ControlSpec{"txt_Dichte", TextField, "1,023", 360, 1920, 615, 375, 3},
-    ControlSpec{"Label1", Label, "Kg/Liter", 1080, 2040, 855, 255},
-    ControlSpec{"cmd_Dichte", Button, "Berechnen", 2760, 1920, 1935, 375, 4},
-    ControlSpec{"Label2", Label, "Benötigte Salzmenge", 360, 2400, 1695, 255},
-    ControlSpec{"lbl_ergebnis", Label, "", 600, 2640, 4335, 615, 0, ControlStyle::ResultLabel},
-    ControlSpec{"Label21", Label, measureAgainWarning, 360, 3240, 4215, 375, 0, ControlStyle::Warning},
+    ControlDescription{"lbl_temperatur", Label, "Wassertemperaur in Grad Celsius", 360, 360, 1335, 375},
+    ControlDescription{"txt_Temperatur", TextField, "25", 360, 840, 495, 375, 1},
+    ControlDescription{"lbl_Liter", Label, "Wassermenge in Liter", 1920, 360, 1095, 375},
+    ControlDescription{"txt_Liter", TextField, "20", 1920, 840, 975, 375, 2},
+    ControlDescription{"cmd_changewater", Button, "Wasser ändern", 3600, 240, 1455, 375, 5},
+    ControlDescription{"lbl_Dichte", Label, "Gewünschte Spezifische Dichte (Normal ist 1,023)", 360, 1440, 2415, 495},
+    ControlDescription{"txt_Dichte", TextField, "1,023", 360, 1920, 615, 375, 3},
+    ControlDescription{"Label1", Label, "Kg/Liter", 1080, 2040, 855, 255},
+    ControlDescription{"cmd_Dichte", Button, "Berechnen", 2760, 1920, 1935, 375, 4},
+    ControlDescription{"Label2", Label, "Benötigte Salzmenge", 360, 2400, 1695, 255},
+    ControlDescription{"lbl_ergebnis", Label, "", 600, 2640, 4335, 615, 0, ControlStyle::ResultLabel},
+    ControlDescription{"Label21", Label, measureAgainWarning, 360, 3240, 4215, 375, 0, ControlStyle::Warning},
 };
 
 inline constexpr std::array densityChangeControls{
-    ControlSpec{"Label5", Label, "Wassermenge in Liter", 360, 360, 1095, 375},
-    ControlSpec{"txt2_Liter", TextField, "20", 360, 840, 975, 375, 1},
-    ControlSpec{"Label6", Label, "Momentane Dichte", 1800, 360, 975, 375},
-    ControlSpec{"txt_Dichtejetzt", TextField, "1,023", 1800, 840, 615, 375, 2},
-    ControlSpec{"cmd_newater", Button, "Neues Wasser", 3600, 240, 1455, 375, 5},
-    ControlSpec{"Label7", Label, "Gewünschte Dichte ", 360, 1440, 975, 375},
-    ControlSpec{"txt_Dichteneu", TextField, "1,024", 360, 1920, 735, 375, 3},
-    ControlSpec{"Command1", Button, "Berechnen", 2760, 1920, 1935, 375, 4},
-    ControlSpec{"Label9", Label, "Ergebnis", 360, 2400, 975, 255},
-    ControlSpec{"lbl2_ergebnis", Label, "", 360, 2640, 4455, 615, 0, ControlStyle::ResultLabel},
-    ControlSpec{"Label28", Label, measureAgainWarning, 360, 3240, 4215, 375, 0, ControlStyle::Warning},
+    ControlDescription{"Label5", Label, "Wassermenge in Liter", 360, 360, 1095, 375},
+    ControlDescription{"txt2_Liter", TextField, "20", 360, 840, 975, 375, 1},
+    ControlDescription{"Label6", Label, "Momentane Dichte", 1800, 360, 975, 375},
+    ControlDescription{"txt_Dichtejetzt", TextField, "1,023", 1800, 840, 615, 375, 2},
+    ControlDescription{"cmd_newater", Button, "Neues Wasser", 3600, 240, 1455, 375, 5},
+    ControlDescription{"Label7", Label, "Gewünschte Dichte ", 360, 1440, 975, 375},
+    ControlDescription{"txt_Dichteneu", TextField, "1,024", 360, 1920, 735, 375, 3},
+    ControlDescription{"Command1", Button, "Berechnen", 2760, 1920, 1935, 375, 4},
+    ControlDescription{"Label9", Label, "Ergebnis", 360, 2400, 975, 255},
+    ControlDescription{"lbl2_ergebnis", Label, "", 360, 2640, 4455, 615, 0, ControlStyle::ResultLabel},
+    ControlDescription{"Label28", Label, measureAgainWarning, 360, 3240, 4215, 375, 0, ControlStyle::Warning},
 };
 
 inline constexpr std::array magnesiumControls{
-    ControlSpec{"Label4", Label, "Wassermenge in Liter", 360, 360, 1095, 375},
-    ControlSpec{"magliter_becken", TextField, "300", 360, 840, 1215, 375, 1},
-    ControlSpec{"Label25", Label, "Momentaner Magnesium- gehalt mg/Liter", 2160, 360, 1815, 495},
-    ControlSpec{"magnesium_becken", TextField, "1200", 2160, 840, 1215, 375, 2},
-    ControlSpec{"Label26", Label, "Gewünschter Magnesiumgehalt mg/Liter (natürlich ist 1300)", 360, 1320, 2055, 615},
-    ControlSpec{"magnesium_ziel", TextField, "1300", 360, 2040, 1215, 375, 3},
-    ControlSpec{"Command5", Button, "Berechnen", 2760, 2040, 1815, 375, 4},
-    ControlSpec{"Label27", Label, "Benötigte Mengen", 360, 2520, 1455, 255},
-    ControlSpec{"txt_magerg", ResultField, "", 360, 2760, 4695, 855},
+    ControlDescription{"Label4", Label, "Wassermenge in Liter", 360, 360, 1095, 375},
+    ControlDescription{"magliter_becken", TextField, "300", 360, 840, 1215, 375, 1},
+    ControlDescription{"Label25", Label, "Momentaner Magnesium- gehalt mg/Liter", 2160, 360, 1815, 495},
+    ControlDescription{"magnesium_becken", TextField, "1200", 2160, 840, 1215, 375, 2},
+    ControlDescription{"Label26", Label, "Gewünschter Magnesiumgehalt mg/Liter (natürlich ist 1300)", 360, 1320, 2055, 615},
+    ControlDescription{"magnesium_ziel", TextField, "1300", 360, 2040, 1215, 375, 3},
+    ControlDescription{"Command5", Button, "Berechnen", 2760, 2040, 1815, 375, 4},
+    ControlDescription{"Label27", Label, "Benötigte Mengen", 360, 2520, 1455, 255},
+    ControlDescription{"txt_magerg", ResultField, "", 360, 2760, 4695, 855},
 };
 
 // The four magnesium controls start hidden; the check box shows them.
 inline constexpr std::array calciumControls{
-    ControlSpec{"Checkmitmagnesium", CheckBox, "Berechnung mit Magnesiumzugabe", 120, 360, 1815, 375, 5},
-    ControlSpec{"Label29", Label, "Wassermenge in Liter", 2400, 360, 1095, 375},
-    ControlSpec{"txt_magnesiumbecken", TextField, "300", 3600, 360, 975, 375, 1},
-    ControlSpec{"Label30", Label, "Momentaner Clacium- gehalt mg/Liter", 120, 840, 1695, 495},
-    ControlSpec{"txt_kalziumjetzt", TextField, "380", 120, 1320, 1575, 375, 2},
-    ControlSpec{"lbl_plusistmagnesium", Label, "Momentaner Magnesium- gehalt mg/Liter", 2400, 840, 1815, 495, 0, ControlStyle::Plain, true},
-    ControlSpec{"txt_plusistmagnesium", TextField, "1200", 2400, 1320, 1215, 375, 7, ControlStyle::Plain, true},
-    ControlSpec{"Label31", Label, "Gewünschter Calciumgehalt mg/Liter (natürlich ist 420)", 120, 1680, 2055, 615},
-    ControlSpec{"txt_pluskalzium", TextField, "500", 120, 2160, 1455, 375, 3},
-    ControlSpec{"lbl_plusmagnesium", Label, "Gewünschter Magnesiumgehalt mg/Liter (optimal ist 1300)", 2400, 1680, 2295, 615, 0, ControlStyle::Plain, true},
-    ControlSpec{"txt_plusmagnesium", TextField, "1300", 2400, 2160, 1215, 375, 6, ControlStyle::Plain, true},
-    ControlSpec{"Command6", Button, "Berechnen", 3960, 2160, 1215, 375, 4},
-    ControlSpec{"ergebnis_kalzium", ResultField, "", 120, 2640, 5055, 975},
+    ControlDescription{"Checkmitmagnesium", CheckBox, "Berechnung mit Magnesiumzugabe", 120, 360, 1815, 375, 5},
+    ControlDescription{"Label29", Label, "Wassermenge in Liter", 2400, 360, 1095, 375},
+    ControlDescription{"txt_magnesiumbecken", TextField, "300", 3600, 360, 975, 375, 1},
+    ControlDescription{"Label30", Label, "Momentaner Clacium- gehalt mg/Liter", 120, 840, 1695, 495},
+    ControlDescription{"txt_kalziumjetzt", TextField, "380", 120, 1320, 1575, 375, 2},
+    ControlDescription{"lbl_plusistmagnesium", Label, "Momentaner Magnesium- gehalt mg/Liter", 2400, 840, 1815, 495, 0, ControlStyle::Plain, true},
+    ControlDescription{"txt_plusistmagnesium", TextField, "1200", 2400, 1320, 1215, 375, 7, ControlStyle::Plain, true},
+    ControlDescription{"Label31", Label, "Gewünschter Calciumgehalt mg/Liter (natürlich ist 420)", 120, 1680, 2055, 615},
+    ControlDescription{"txt_pluskalzium", TextField, "500", 120, 2160, 1455, 375, 3},
+    ControlDescription{"lbl_plusmagnesium", Label, "Gewünschter Magnesiumgehalt mg/Liter (optimal ist 1300)", 2400, 1680, 2295, 615, 0, ControlStyle::Plain, true},
+    ControlDescription{"txt_plusmagnesium", TextField, "1300", 2400, 2160, 1215, 375, 6, ControlStyle::Plain, true},
+    ControlDescription{"Command6", Button, "Berechnen", 3960, 2160, 1215, 375, 4},
+    ControlDescription{"ergebnis_kalzium", ResultField, "", 120, 2640, 5055, 975},
 };
 
 // Panels with contents, in the order their controls join the focus chain.
 // The about panel's contents are added separately.
 inline constexpr std::array panels{
-    PanelSpec{"frm_Frischwasser", newWaterControls},
-    PanelSpec{"frm_changewater", densityChangeControls},
-    PanelSpec{"frm_magnesium", magnesiumControls},
-    PanelSpec{"Frm_kalzium", calciumControls},
+    PanelDescription{"frm_Frischwasser", newWaterControls},
+    PanelDescription{"frm_changewater", densityChangeControls},
+    PanelDescription{"frm_magnesium", magnesiumControls},
+    PanelDescription{"Frm_kalzium", calciumControls},
 };
 
 static_assert(onPixelGrid(windowControls) && onPixelGrid(newWaterControls) &&

@@ -5,15 +5,13 @@
 
 namespace formular {
 
-QString errorMessage(const runtime::RuntimeError& error)
-{
+QString errorMessage(const runtime::RuntimeError& error) {
     return QStringLiteral("Laufzeitfehler '%1':\n\n%2")
         .arg(error.number())
         .arg(QString::fromUtf8(error.what()));
 }
 
-ErrorReporter messageBoxReporter(QWidget* parent)
-{
+ErrorReporter messageBoxReporter(QWidget* parent) {
     return [owner = QPointer<QWidget>(parent)](const runtime::RuntimeError& error) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Marelto"), errorMessage(error),
                         QMessageBox::Ok, owner.data());

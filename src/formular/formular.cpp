@@ -21,8 +21,8 @@ namespace {
 
 // Fixed single border: title bar and close box, no maximise or minimise.
 constexpr Qt::WindowFlags fixedWindowFlags = Qt::Window | Qt::WindowTitleHint |
-                                        Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint |
-                                        Qt::MSWindowsFixedSizeDialogHint;
+                                             Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint |
+                                             Qt::MSWindowsFixedSizeDialogHint;
 
 struct ClickHandler {
     std::string_view control;
@@ -43,16 +43,14 @@ constexpr std::array clickHandlers{
     ClickHandler{"cmd_newater", &Formular::cmd_newater_Click},
 };
 
-QString fromUtf8(std::string_view text)
-{
+QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 }  // namespace
 
 Formular::Formular(QWidget* parent)
-    : QWidget(parent, fixedWindowFlags), reportError_(messageBoxReporter(this))
-{
+    : QWidget(parent, fixedWindowFlags), reportError_(messageBoxReporter(this)) {
     setObjectName(QStringLiteral("formular"));
     setWindowTitle(fromUtf8(publisher::windowCaption));
     setFont(defaultFont());
@@ -63,14 +61,12 @@ Formular::Formular(QWidget* parent)
     txt_Temperatur->setFocus(Qt::OtherFocusReason);
 }
 
-void Formular::setErrorReporter(ErrorReporter reporter)
-{
+void Formular::setErrorReporter(ErrorReporter reporter) {
     reportError_ = std::move(reporter);
 }
 
 template <class Widget>
-Widget* Formular::control(std::string_view name) const
-{
+Widget* Formular::control(std::string_view name) const {
     auto* widget = findChild<Widget*>(fromUtf8(name));
     if (widget == nullptr) {
         qFatal("Formular: control %.*s missing from the control tables", int(name.size()),
@@ -79,13 +75,12 @@ Widget* Formular::control(std::string_view name) const
     return widget;
 }
 
-void Formular::buildWindow()
-{
+void Formular::buildWindow() {
     const std::vector<QWidget*> windowWidgets = buildControls(*this, tables::windowControls);
     stackTopFirst(windowWidgets);
 
     std::vector<QWidget*> focusChain;
-    for (const PanelSpec& panel : tables::panels) {
+    for (const PanelDescription& panel : tables::panels) {
         const std::vector<QWidget*> widgets =
             buildControls(*control<QGroupBox>(panel.panelName), panel.controls);
         for (QWidget* widget : inTabOrder(panel.controls, widgets)) {
@@ -131,16 +126,14 @@ void Formular::buildWindow()
     ergebnis_kalzium = control<QPlainTextEdit>("ergebnis_kalzium");
 }
 
-void Formular::connectHandlers()
-{
+void Formular::connectHandlers() {
     for (const ClickHandler& click : clickHandlers) {
         connect(control<QAbstractButton>(click.control), &QAbstractButton::clicked, this,
                 click.handler);
     }
 }
 
-void Formular::runReported(const std::function<void()>& work) const
-{
+void Formular::runReported(const std::function<void()>& work) const {
     try {
         work();
     } catch (const runtime::RuntimeError& error) {
@@ -150,8 +143,7 @@ void Formular::runReported(const std::function<void()>& work) const
     }
 }
 
-bool Formular::focusNextPrevChild(bool next)
-{
+bool Formular::focusNextPrevChild(bool next) {
     QWidget* const start = focusWidget();
     if (start == nullptr) {
         return QWidget::focusNextPrevChild(next);
@@ -167,8 +159,7 @@ bool Formular::focusNextPrevChild(bool next)
     return false;
 }
 
-bool Formular::tabCanReach(const QWidget* widget) const
-{
+bool Formular::tabCanReach(const QWidget* widget) const {
     if (widget == this || !isAncestorOf(widget)) {
         return false;
     }

@@ -20,18 +20,15 @@ constexpr QPoint parkingPosition{formular::toPixels(formular::tables::parkLeft),
 
 }  // namespace
 
-void Formular::showPanel(QGroupBox* panel)
-{
+void Formular::showPanel(QGroupBox* panel) {
     panel->move(viewPosition);
 }
 
-void Formular::parkPanel(QGroupBox* panel)
-{
+void Formular::parkPanel(QGroupBox* panel) {
     panel->move(parkingPosition);
 }
 
-QGroupBox* Formular::panelInView() const
-{
+QGroupBox* Formular::panelInView() const {
     // Children are kept in stacking order, bottom first.
     for (QObject* child : children() | std::views::reverse) {
         auto* panel = qobject_cast<QGroupBox*>(child);
@@ -42,42 +39,36 @@ QGroupBox* Formular::panelInView() const
     return frm_Frischwasser;
 }
 
-void Formular::Command2_Click()
-{
+void Formular::Command2_Click() {
     parkPanel(frm_magnesium);
     parkPanel(frm_ueber);
     parkPanel(Frm_kalzium);
 }
 
-void Formular::Command3_Click()
-{
+void Formular::Command3_Click() {
     showPanel(frm_magnesium);
     parkPanel(frm_ueber);
     parkPanel(Frm_kalzium);
 }
 
-void Formular::Command4_Click()
-{
+void Formular::Command4_Click() {
     showPanel(Frm_kalzium);
     parkPanel(frm_ueber);
     parkPanel(frm_magnesium);
 }
 
-void Formular::cmd_ueber_Click()
-{
+void Formular::cmd_ueber_Click() {
     showPanel(frm_ueber);
     parkPanel(frm_magnesium);
     parkPanel(Frm_kalzium);
 }
 
-void Formular::cmd_changewater_Click()
-{
+void Formular::cmd_changewater_Click() {
     showPanel(frm_changewater);
     parkPanel(frm_ueber);
 }
 
-void Formular::cmd_newater_Click()
-{
+void Formular::cmd_newater_Click() {
     parkPanel(frm_changewater);
     parkPanel(frm_ueber);
 }

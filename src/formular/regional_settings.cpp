@@ -4,8 +4,7 @@
 
 namespace formular {
 
-calculators::RegionalSettings systemRegionalSettings()
-{
+calculators::RegionalSettings systemRegionalSettings() {
     const QLocale system = QLocale::system();
     return {system.decimalPoint().toStdString(), system.groupSeparator().toStdString()};
 }

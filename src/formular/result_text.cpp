@@ -2,13 +2,11 @@
 
 namespace formular {
 
-std::string toUtf8(const QString& text)
-{
+std::string toUtf8(const QString& text) {
     return text.toStdString();
 }
 
-QString forDisplay(const std::string& result)
-{
+QString forDisplay(const std::string& result) {
     QString text = QString::fromStdString(result);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;

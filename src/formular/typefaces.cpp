@@ -20,8 +20,7 @@ constexpr QColor orange{255, 128, 0};
 constexpr QColor darkBlue{0, 0, 192};
 constexpr QColor darkRed{192, 0, 0};
 
-void registerSubstitutes()
-{
+void registerSubstitutes() {
     // Metric look-alikes first, so captions wrap as they were laid out; the
     // style hint below leaves the system's sans serif as the last resort.
     QFont::insertSubstitutions(QString::fromLatin1(windowFamily),
@@ -29,16 +28,14 @@ void registerSubstitutes()
                                 QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
 }
 
-QFont sized(double pointSize, bool bold)
-{
+QFont sized(double pointSize, bool bold) {
     QFont font = defaultFont();
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
 }
 
-void setTextColour(QWidget& control, const QColor& colour)
-{
+void setTextColour(QWidget& control, const QColor& colour) {
     QPalette palette = control.palette();
     palette.setColor(QPalette::WindowText, colour);
     control.setPalette(palette);
@@ -46,8 +43,7 @@ void setTextColour(QWidget& control, const QColor& colour)
 
 }  // namespace
 
-QFont defaultFont()
-{
+QFont defaultFont() {
     static const bool substitutesRegistered = (registerSubstitutes(), true);
     Q_UNUSED(substitutesRegistered);
     QFont font(QString::fromLatin1(windowFamily));
@@ -61,26 +57,25 @@ QFont defaultFont()
     return font;
 }
 
-void applyStyle(QWidget& control, ControlStyle style)
-{
+void applyStyle(QWidget& control, ControlStyle style) {
     switch (style) {
-    case ControlStyle::Plain:
-        break;
-    case ControlStyle::Title:
-        control.setFont(sized(13.5, true));
-        setTextColour(control, orange);
-        break;
-    case ControlStyle::HostName:
-        control.setFont(sized(18, true));
-        setTextColour(control, darkBlue);
-        control.setCursor(Qt::WhatsThisCursor);
-        break;
-    case ControlStyle::Warning:
-        setTextColour(control, darkRed);
-        break;
-    case ControlStyle::ResultLabel:
-        control.setFont(sized(9.75, false));
-        break;
+        case ControlStyle::Plain:
+            break;
+        case ControlStyle::Title:
+            control.setFont(sized(13.5, true));
+            setTextColour(control, orange);
+            break;
+        case ControlStyle::HostName:
+            control.setFont(sized(18, true));
+            setTextColour(control, darkBlue);
+            control.setCursor(Qt::WhatsThisCursor);
+            break;
+        case ControlStyle::Warning:
+            setTextColour(control, darkRed);
+            break;
+        case ControlStyle::ResultLabel:
+            control.setFont(sized(9.75, false));
+            break;
     }
 }
 

@@ -2,7 +2,7 @@
 
 // Fonts and text colours of the window's controls.
 
-#include "formular/control_spec.hpp"
+#include "formular/control_description.hpp"
 
 #include <QFont>
 
