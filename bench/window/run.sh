@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Start-up of the calculator against a bare Qt Widgets window (one label, one
+# button), both timed from exec to their window being mapped on a private
+# Xvfb server, taken in turns so that load on the machine hits both alike;
+# then the press-to-result time of each calculator button.
+#
+#   bench/window/run.sh BUILD_DIR [ROUNDS]
+#
+# BUILD_DIR is a build of the project with MARELTO_BUILD_BENCH=ON.
+set -euo pipefail
+
+build=${1:?usage: run.sh BUILD_DIR [ROUNDS]}
+rounds=${2:-21}
+timer=$build/bench/window/map_timer
+bare=$build/bench/window/bare_window
+marelto=$build/src/app/marelto
+handlers=$build/bench/window/handler_timing
+for program in "$timer" "$bare" "$marelto" "$handlers"; do
+    [[ -x $program ]] || { echo "run.sh: $program is not built" >&2; exit 1; }
+done
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+    DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break
+    [[ -e /tmp/.X11-unix/X${display#:} ]] && break
+    sleep 0.1
+done
+export DISPLAY=$display XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+
+median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+
+# One untimed start of each warms the font and library caches.
+"$timer" "$bare" >/dev/null 2>&1
+"$timer" "$marelto" >/dev/null 2>&1
+bare_times=() marelto_times=()
+for _ in $(seq "$rounds"); do
+    bare_times+=("$("$timer" "$bare" 2>/dev/null)")
+    marelto_times+=("$("$timer" "$marelto" 2>/dev/null)")
+done
+bare_median=$(printf '%s\n' "${bare_times[@]}" | median)
+marelto_median=$(printf '%s\n' "${marelto_times[@]}" | median)
+ratio=$(awk -v m="$marelto_median" -v b="$bare_median" 'BEGIN {printf "%.2f", m / b}')
+
+echo "exec to window mapped, median of $rounds starts each:"
+printf '  bare Qt window  %8.1f ms\n' "$(awk -v v="$bare_median" 'BEGIN {print v / 1000}')"
+printf '  marelto         %8.1f ms\n' "$(awk -v v="$marelto_median" 'BEGIN {print v / 1000}')"
+echo "  ratio           $ratio (limit 1.30)"
+echo
+echo "press to result, offscreen:"
+QT_QPA_PLATFORM=offscreen "$handlers" 2>/dev/null | sed 's/^/  /'
+awk -v r="$ratio" 'BEGIN {exit !(r <= 1.30)}' || { echo "start-up slower than 1.3 x the bare window" >&2; exit 1; }
