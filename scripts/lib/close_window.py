@@ -1,0 +1,54 @@
+#!/usr/bin/python3
+"""Waits for a top-level X11 window whose title contains a text, then asks it
+to close the way a window manager's close box does (WM_DELETE_WINDOW).
+
+Usage: close_window.py TITLE_PART [SECONDS]
+Exits 0 once the request is sent, 1 if no such window appeared in time.
+"""
+import sys
+import time
+
+from Xlib import X, display, protocol
+
+
+def find_window(root, part):
+    for child in root.query_tree().children:
+        try:
+            name = child.get_wm_name()
+            attrs = child.get_attributes()
+        except Exception:
+            continue
+        if name and part in name and attrs.map_state == X.IsViewable:
+            return child
+        found = find_window(child, part)
+        if found is not None:
+            return found
+    return None
+
+
+def main():
+    part = sys.argv[1]
+    seconds = float(sys.argv[2]) if len(sys.argv) > 2 else 30.0
+    d = display.Display()
+    root = d.screen().root
+    deadline = time.monotonic() + seconds
+    window = None
+    while window is None and time.monotonic() < deadline:
+        window = find_window(root, part)
+        if window is None:
+            time.sleep(0.1)
+    if window is None:
+        print(f"no window titled '*{part}*' within {seconds} s", file=sys.stderr)
+        return 1
+    protocols = d.intern_atom("WM_PROTOCOLS")
+    delete = d.intern_atom("WM_DELETE_WINDOW")
+    event = protocol.event.ClientMessage(
+        window=window, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+    window.send_event(event)
+    d.flush()
+    print(f"closed '{window.get_wm_name()}'")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
