@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ namespace {
 struct CutCase {
     std::string registered;
     std::string expected;
+
+    friend void PrintTo(const CutCase& row, std::ostream* out) { *out << row.registered; }
 };
 
 class BrowserCommandCut : public testing::TestWithParam<CutCase> {};
@@ -46,6 +49,9 @@ struct LookupCase {
     std::vector<MemoryRegistry::StoredValue> values;  // no entry: the key is missing
     bool keyExists;
     std::string expected;
+
+    // Failure messages name the row instead of dumping its bytes.
+    friend void PrintTo(const LookupCase& row, std::ostream* out) { *out << row.what; }
 };
 
 std::vector<std::uint8_t> bytesOf(std::string_view text) {

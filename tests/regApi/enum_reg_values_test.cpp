@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ struct EnumCase {
     const char* what;
     std::vector<Stored> stored;
     ValueTable expected;
+
+    // Failure messages name the row instead of dumping its bytes.
+    friend void PrintTo(const EnumCase& row, std::ostream* out) { *out << row.what; }
 };
 
 class EnumRegValuesCases : public testing::TestWithParam<EnumCase> {};

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <variant>
@@ -49,6 +50,9 @@ struct LookupCase {
     std::function<void(ScratchDesktop&)> setUp;
     std::string expectedRows;     // {bin} stands for the scratch bin folder
     std::string expectedCommand;
+
+    // Failure messages name the row instead of dumping its bytes.
+    friend void PrintTo(const LookupCase& row, std::ostream* out) { *out << row.what; }
 };
 
 class HttpKeyFromGio : public testing::TestWithParam<LookupCase> {};

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ostream>
 #include <string>
 
 #include "regApi/process_start.hpp"
@@ -27,6 +28,9 @@ TEST(StartDetachedProcess, PassesTheSplitArgumentsWithoutAShell) {
 struct FailingStart {
     const char* what;
     std::string commandLine;  // {bin} stands for the scratch bin folder
+
+    // Failure messages name the row instead of dumping its bytes.
+    friend void PrintTo(const FailingStart& row, std::ostream* out) { *out << row.what; }
 };
 
 class StartDetachedProcessFails : public testing::TestWithParam<FailingStart> {};

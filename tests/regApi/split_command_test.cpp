@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@ namespace {
 struct SplitCase {
     std::string commandLine;
     std::vector<std::string> expected;
+
+    friend void PrintTo(const SplitCase& row, std::ostream* out) { *out << row.commandLine; }
 };
 
 class SplitCommand : public testing::TestWithParam<SplitCase> {};
