@@ -1,51 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "regApi/enum_reg_values.hpp"
 #include "regApi/memory_registry.hpp"
 #include "regApi/value_table_builder.hpp"
+#include "registry_value_cases.hpp"
 #include "test_name.hpp"
 
 namespace regApi {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-using Stored = MemoryRegistry::StoredValue;
+using testing_support::dword;
+using testing_support::numbered;
+using testing_support::registryValueCases;
+using testing_support::ValueCase;
 
 constexpr const char* testKey = "Software\\MareltoTest";
 
-Bytes bytesOf(std::string_view text) {
-    return Bytes(text.begin(), text.end());
-}
-
-// Names like "v7"; built by appending, which keeps GCC 12 from a false
-// -Wrestrict alarm on literal + string.
-std::string numbered(const char* prefix, std::size_t number) {
-    std::string name(prefix);
-    name += std::to_string(number);
-    return name;
-}
-
-Stored dword(std::string name, std::uint32_t value) {
-    return {std::move(name), typeDword,
-            Bytes{std::uint8_t(value), std::uint8_t(value >> 8), std::uint8_t(value >> 16),
-                  std::uint8_t(value >> 24)}};
-}
-
-struct EnumCase {
-    const char* what;
-    std::vector<Stored> stored;
-    ValueTable expected;
-
-    // Failure messages name the row instead of dumping its bytes.
-    friend void PrintTo(const EnumCase& row, std::ostream* out) { *out << row.what; }
-};
-
-class EnumRegValuesCases : public testing::TestWithParam<EnumCase> {};
+class EnumRegValuesCases : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(EnumRegValuesCases, ReadsTheValuesInEnumerationOrder) {
     MemoryRegistry registry;
@@ -56,61 +31,9 @@ TEST_P(EnumRegValuesCases, ReadsTheValuesInEnumerationOrder) {
     EXPECT_EQ(registry.openKeyCount(), 0u) << "the opened key must be closed";
 }
 
-const std::string name259(259, 'n');
-const std::string name260(260, 'n');
-
 INSTANTIATE_TEST_SUITE_P(
-    MemoryRegistry, EnumRegValuesCases,
-    testing::Values(
-        EnumCase{"key without values", {}, {}},
-        EnumCase{"only the unnamed default value",
-                 {{"", typeString, bytesOf(std::string_view("cmd\0", 4))}},
-                 {{"", std::string("cmd")}}},
-        EnumCase{"string of 10 characters and terminator",
-                 {{"s", typeString, bytesOf(std::string_view("abcdefghij\0", 11))}},
-                 {{"s", std::string("abcdefghij")}}},
-        EnumCase{"string stored without terminator loses its last character",
-                 {{"s", typeString, bytesOf("abcdefghij")}},
-                 {{"s", std::string("abcdefghi")}}},
-        EnumCase{"string of length zero", {{"s", typeString, {}}}, {{"s", std::string()}}},
-        EnumCase{"32-bit value with all bits set", {dword("d", 0xFFFFFFFFu)}, {{"d", -1}}},
-        EnumCase{"32-bit value is little-endian", {dword("d", 0x01020304u)}, {{"d", 0x01020304}}},
-        EnumCase{"expandable string comes back as raw bytes with its terminator",
-                 {{"e", typeExpandString, bytesOf(std::string_view("%TEMP%\0", 7))}},
-                 {{"e", bytesOf(std::string_view("%TEMP%\0", 7))}}},
-        EnumCase{"binary and multi-string as raw bytes",
-                 {{"b", typeBinary, Bytes{0, 255, 7}},
-                  {"m", typeMultiString, bytesOf(std::string_view("a\0b\0\0", 5))}},
-                 {{"b", Bytes{0, 255, 7}}, {"m", bytesOf(std::string_view("a\0b\0\0", 5))}}},
-        EnumCase{"empty binary value", {{"b", typeBinary, {}}}, {{"b", Bytes{}}}},
-        EnumCase{"name of 259 characters is read",
-                 {dword(name259, 1), dword("after", 2)},
-                 {{name259, 1}, {"after", 2}}},
-        EnumCase{"name of 260 characters ends the reading",
-                 {dword("before", 1), dword(name260, 2), dword("after", 3)},
-                 {{"before", 1}}},
-        EnumCase{"data of 4096 bytes is read",
-                 {{"big", typeBinary, Bytes(4096, 0xAB)}, dword("after", 2)},
-                 {{"big", Bytes(4096, 0xAB)}, {"after", 2}}},
-        EnumCase{"data of 5000 bytes ends the reading",
-                 {dword("before", 1), {"big", typeBinary, Bytes(5000, 1)}, dword("after", 3)},
-                 {{"before", 1}}},
-        EnumCase{"string of 4096 bytes is read",
-                 {{"s", typeString, Bytes(4096, 'x')}},
-                 {{"s", std::string(4095, 'x')}}}),
-    [](const testing::TestParamInfo<EnumCase>& info) { return testName(info.param.what); });
-
-TEST(EnumRegValues, ReadsAKeyWithMoreValuesThanTheFirstBlockOfRows) {
-    MemoryRegistry registry;
-    for (std::uint32_t i = 0; i < 150; ++i) {
-        registry.setValue(currentUser, testKey, dword(numbered("v", i), i));
-    }
-    const ValueTable table = enumRegValues(registry, currentUser, testKey);
-    ASSERT_EQ(table.size(), 150u);
-    for (std::uint32_t i = 0; i < 150; ++i) {
-        EXPECT_EQ(table[i], (RegValue{numbered("v", i), std::int32_t(i)})) << i;
-    }
-}
+    MemoryRegistry, EnumRegValuesCases, testing::ValuesIn(registryValueCases()),
+    [](const testing::TestParamInfo<ValueCase>& info) { return testName(info.param.what); });
 
 TEST(EnumRegValues, TableGrowsByAHundredRowsPastItsLastRowKeepingItsContent) {
     struct Step {

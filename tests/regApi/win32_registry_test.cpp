@@ -6,48 +6,28 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "regApi/browser_command.hpp"
 #include "regApi/enum_reg_values.hpp"
+#include "registry_value_cases.hpp"
 #include "test_name.hpp"
 
 namespace regApi {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using testing_support::Bytes;
+using testing_support::bytesOf;
+using testing_support::dword;
+using testing_support::registryValueCases;
+using testing_support::StoredValue;
+using testing_support::ValueCase;
 
 constexpr const char* testRoot = "Software\\MareltoRegApiTest";
 
 KeyHandle handleOf(HKEY key) {
     return reinterpret_cast<KeyHandle>(key);
-}
-
-std::string numbered(const char* prefix, std::size_t number) {
-    std::string name(prefix);
-    if (number < 100) name += '0';
-    if (number < 10) name += '0';
-    name += std::to_string(number);
-    return name;
-}
-
-// A value as written with RegSetValueExA, data passed byte for byte.
-struct Written {
-    std::string name;
-    DWORD type;
-    Bytes data;
-};
-
-Bytes bytesOf(std::string_view text) {
-    return Bytes(text.begin(), text.end());
-}
-
-Written dword(std::string name, std::uint32_t value) {
-    return {std::move(name), REG_DWORD,
-            Bytes{std::uint8_t(value), std::uint8_t(value >> 8), std::uint8_t(value >> 16),
-                  std::uint8_t(value >> 24)}};
 }
 
 class Win32RegistryTest : public testing::Test {
@@ -74,8 +54,13 @@ protected:
         return key;
     }
 
-    void write(HKEY key, const Written& value) {
-        ASSERT_EQ(RegSetValueExA(key, value.name.c_str(), 0, value.type, value.data.data(),
+    // Data byte for byte as RegSetValueExA takes it. For string types the
+    // call peeks at the byte after the data and counts a zero found there as
+    // a forgotten terminator, so a guard byte follows the data.
+    void write(HKEY key, const StoredValue& value) {
+        Bytes guarded = value.data;
+        guarded.push_back(0xFF);
+        ASSERT_EQ(RegSetValueExA(key, value.name.c_str(), 0, value.type, guarded.data(),
                                  static_cast<DWORD>(value.data.size())),
                   ERROR_SUCCESS)
             << value.name.size() << "-character name";
@@ -87,72 +72,18 @@ private:
     std::vector<HKEY> created_;
 };
 
-struct Win32Case {
-    const char* what;
-    std::vector<Written> written;  // names in alphabetical order: Wine enumerates them sorted
-    ValueTable expected;
-
-    // Failure messages name the row instead of dumping its bytes.
-    friend void PrintTo(const Win32Case& row, std::ostream* out) { *out << row.what; }
-};
-
 class Win32ValueCases : public Win32RegistryTest,
-                        public testing::WithParamInterface<Win32Case> {};
+                        public testing::WithParamInterface<ValueCase> {};
 
 TEST_P(Win32ValueCases, ReadsTheValuesInEnumerationOrder) {
     HKEY key = createKey("Case");
-    for (const auto& value : GetParam().written) write(key, value);
+    for (const auto& value : GetParam().stored) write(key, value);
     EXPECT_EQ(enumRegValues(currentUser, pathOf("Case")), GetParam().expected);
 }
 
-const std::string name259 = "b" + std::string(258, 'n');
-const std::string name260 = "b" + std::string(259, 'n');
-
 INSTANTIATE_TEST_SUITE_P(
-    Registry, Win32ValueCases,
-    testing::Values(
-        Win32Case{"only the unnamed default value",
-                  {{"", REG_SZ, bytesOf(std::string_view("cmd\0", 4))}},
-                  {{"", std::string("cmd")}}},
-        Win32Case{"string of 10 characters and terminator",
-                  {{"s", REG_SZ, bytesOf(std::string_view("abcdefghij\0", 11))}},
-                  {{"s", std::string("abcdefghij")}}},
-        Win32Case{"string stored without terminator loses its last character",
-                  {{"s", REG_SZ, bytesOf("abcdefghij")}},
-                  {{"s", std::string("abcdefghi")}}},
-        Win32Case{"32-bit value with all bits set", {dword("d", 0xFFFFFFFFu)}, {{"d", -1}}},
-        Win32Case{"32-bit value is little-endian", {dword("d", 0x01020304u)}, {{"d", 0x01020304}}},
-        Win32Case{"expandable string comes back as raw bytes with its terminator",
-                  {{"e", REG_EXPAND_SZ, bytesOf(std::string_view("%TEMP%\\x\0", 9))}},
-                  {{"e", bytesOf(std::string_view("%TEMP%\\x\0", 9))}}},
-        Win32Case{"binary and multi-string as raw bytes",
-                  {{"b", REG_BINARY, Bytes{0, 255, 7}},
-                   {"m", REG_MULTI_SZ, bytesOf(std::string_view("a\0b\0\0", 5))}},
-                  {{"b", Bytes{0, 255, 7}}, {"m", bytesOf(std::string_view("a\0b\0\0", 5))}}},
-        Win32Case{"name of 259 characters is read",
-                  {dword("a", 1), dword(name259, 2), dword("c", 3)},
-                  {{"a", 1}, {name259, 2}, {"c", 3}}},
-        Win32Case{"name of 260 characters ends the reading",
-                  {dword("a", 1), dword(name260, 2), dword("c", 3)},
-                  {{"a", 1}}},
-        Win32Case{"data of 4096 bytes is read",
-                  {dword("a", 1), {"big", REG_BINARY, Bytes(4096, 0xAB)}, dword("c", 3)},
-                  {{"a", 1}, {"big", Bytes(4096, 0xAB)}, {"c", 3}}},
-        Win32Case{"data of 5000 bytes ends the reading",
-                  {dword("a", 1), {"big", REG_BINARY, Bytes(5000, 1)}, dword("c", 3)},
-                  {{"a", 1}}},
-        Win32Case{"key without values", {}, {}}),
-    [](const testing::TestParamInfo<Win32Case>& info) { return testName(info.param.what); });
-
-TEST_F(Win32RegistryTest, ReadsAKeyOfOneHundredFiftyValuesPastTheFirstBlockOfRows) {
-    HKEY key = createKey("Many");
-    for (std::uint32_t i = 0; i < 150; ++i) write(key, dword(numbered("v", i), i));
-    const ValueTable table = enumRegValues(currentUser, pathOf("Many"));
-    ASSERT_EQ(table.size(), 150u);
-    for (std::uint32_t i = 0; i < 150; ++i) {
-        EXPECT_EQ(table[i], (RegValue{numbered("v", i), std::int32_t(i)})) << i;
-    }
-}
+    Registry, Win32ValueCases, testing::ValuesIn(registryValueCases()),
+    [](const testing::TestParamInfo<ValueCase>& info) { return testName(info.param.what); });
 
 TEST_F(Win32RegistryTest, EmptyPathReadsTheGivenHandleAndLeavesItOpen) {
     HKEY written = createKey("Own");
