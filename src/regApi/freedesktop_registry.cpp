@@ -14,9 +14,9 @@ class FreedesktopRegistry final : public RegistryAccess {
 public:
     RegResult openKey(KeyHandle root, const std::string& subkeyAnsi, std::uint32_t options,
                       std::uint32_t access, KeyHandle& opened) override {
-        if (root == classesRoot && foldAsciiCase(subkeyAnsi) == foldAsciiCase(browserCommandKeyPath)) {
-            refreshCommandKey();
-        }
+        const bool commandKey = root == classesRoot &&
+                                foldAsciiCase(subkeyAnsi) == foldAsciiCase(browserCommandKeyPath);
+        if (commandKey) refreshCommandKey();
         return keys_.openKey(root, subkeyAnsi, options, access, opened);
     }
 

@@ -33,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
                 R"("C:\Program Files\Mozilla Firefox\firefox.exe")"},
         CutCase{R"("/usr/bin/xdg-open" "%1")", R"("/usr/bin/xdg-open")"},
         // Unquoted path with a quoted placeholder: cut just after that quote.
-        CutCase{R"(C:\PROGRA~1\IEXPLORE.EXE -nohome "%1")", R"(C:\PROGRA~1\IEXPLORE.EXE -nohome ")"},
+        CutCase{R"(C:\PROGRA~1\IEXPLORE.EXE -nohome "%1")",
+                R"(C:\PROGRA~1\IEXPLORE.EXE -nohome ")"},
         // A leading quote is never the closing one.
         CutCase{R"("a")", R"("a")"},
         CutCase{R"(""x")", R"("")"},

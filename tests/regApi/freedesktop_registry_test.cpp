@@ -64,7 +64,8 @@ TEST_P(HttpKeyFromGio, AnswersTheKeyFromTheDefaultHandler) {
         return describe(enumRegValues(classesRoot, std::string(browserCommandKeyPath))) + "|" +
                getBrowserCommand();
     });
-    EXPECT_EQ(seen, replaceBin(GetParam().expectedRows + "|" + GetParam().expectedCommand, desktop));
+    const std::string expected = GetParam().expectedRows + "|" + GetParam().expectedCommand;
+    EXPECT_EQ(seen, replaceBin(expected, desktop));
 }
 
 void twoHandlersPreferringBeta(ScratchDesktop& desktop) {
@@ -115,7 +116,8 @@ TEST(HttpKeyFromGio, NoOtherKeyExists) {
               std::pair{classesRoot, "https\\shell\\open\\command"}}) {
             rows += std::to_string(enumRegValues(root, path).size());
         }
-        return rows + "|" + std::to_string(enumRegValues(classesRoot, "HTTP\\Shell\\Open\\Command").size());
+        const auto otherCase = enumRegValues(classesRoot, "HTTP\\Shell\\Open\\Command");
+        return rows + "|" + std::to_string(otherCase.size());
     });
     EXPECT_EQ(seen, "00000|1") << "only the web-address key exists, in any letter case";
 }

@@ -39,7 +39,8 @@ TEST_P(StartDetachedProcessFails, ReportsThatNothingStarted) {
     ScratchDesktop desktop;
     desktop.addScript("bad-interpreter", "/nonexistent/interpreter", "");
     desktop.addScript("not-executable", "/bin/sh", "exit 0\n");
-    std::filesystem::permissions(desktop.bin() / "not-executable", std::filesystem::perms::owner_exec,
+    std::filesystem::permissions(desktop.bin() / "not-executable",
+                                 std::filesystem::perms::owner_exec,
                                  std::filesystem::perm_options::remove);
     std::string line = GetParam().commandLine;
     if (const auto at = line.find("{bin}"); at != std::string::npos) {

@@ -64,8 +64,8 @@ fs::path ScratchDesktop::addRecorder(const std::string& name) {
     // Written aside and renamed, so a reader never sees half a record.
     const std::string record = recordOf(name).string();
     return addScript(name, "/bin/sh",
-                     "printf '%s\\n' \"$@\" > '" + record + ".part' && /bin/mv '" + record + ".part' '" +
-                         record + "'\n");
+                     "printf '%s\\n' \"$@\" > '" + record + ".part' && /bin/mv '" + record +
+                         ".part' '" + record + "'\n");
 }
 
 void ScratchDesktop::addHttpHandler(const std::string& id, const std::string& exec) {
@@ -120,7 +120,9 @@ std::string ScratchDesktop::runInside(const std::function<std::string()>& scenar
     close(pipeEnds[1]);
     std::string result;
     char chunk[4096];
-    for (ssize_t got; (got = read(pipeEnds[0], chunk, sizeof chunk)) > 0;) result.append(chunk, got);
+    for (ssize_t got; (got = read(pipeEnds[0], chunk, sizeof chunk)) > 0;) {
+        result.append(chunk, static_cast<std::size_t>(got));
+    }
     close(pipeEnds[0]);
     int status = 0;
     waitpid(child, &status, 0);
