@@ -16,7 +16,6 @@ class StartStateTest : public QObject {
 
 private slots:
     void init();
-    void newWaterPanelInViewOthersOutside();
     void focusInTemperatureField();
     void calciumPanelStartsWithoutMagnesium();
     void resultsStartEmptyAndReadOnly_data();
@@ -32,14 +31,6 @@ void StartStateTest::init() {
     window_ = std::make_unique<Formular>();
     window_->show();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-}
-
-void StartStateTest::newWaterPanelInViewOthersOutside() {
-    QCOMPARE(probe::panelInView(*window_), QStringLiteral("frm_Frischwasser"));
-    const QRect client = window_->rect();
-    for (const char* parked : {"frm_changewater", "frm_magnesium", "Frm_kalzium", "frm_ueber"}) {
-        QVERIFY2(!client.intersects(control(*window_, parked)->geometry()), parked);
-    }
 }
 
 void StartStateTest::focusInTemperatureField() {
