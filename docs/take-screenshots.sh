@@ -9,9 +9,10 @@ marelto=${1:?usage: take-screenshots.sh BUILD_DIR}/src/app/marelto
 docs=$(cd "$(dirname "$0")" && pwd)
 display=:$((90 + RANDOM % 100))
 
+app=
 Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$app" "$xvfb" 2>/dev/null || true' EXIT
+trap 'kill $app "$xvfb" 2>/dev/null || true' EXIT
 sleep 1
 export DISPLAY=$display XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 "$marelto" &
