@@ -27,17 +27,13 @@ void DensityChecked(benchmark::State& state) {
 void DensityUnchecked(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(unchecked::density(35.0, 25.0, 1000.0));
 }
-template <double Rho>
-void SalinitydChecked(benchmark::State& state) {
-    double rho = Rho;
+void SalinitydChecked(benchmark::State& state, double rho) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(rho);
         benchmark::DoNotOptimize(seawater::salinityd(rho, 25.0));
     }
 }
-template <double Rho>
-void SalinitydUnchecked(benchmark::State& state) {
-    double rho = Rho;
+void SalinitydUnchecked(benchmark::State& state, double rho) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(rho);
         benchmark::DoNotOptimize(unchecked::salinityd(rho, 25.0));
@@ -67,10 +63,10 @@ BENCHMARK(Density0Checked);
 BENCHMARK(Density0Unchecked);
 BENCHMARK(DensityChecked);
 BENCHMARK(DensityUnchecked);
-BENCHMARK(SalinitydChecked<1023.0>)->Name("SalinitydChecked/1023");
-BENCHMARK(SalinitydUnchecked<1023.0>)->Name("SalinitydUnchecked/1023");
-BENCHMARK(SalinitydChecked<1500.0>)->Name("SalinitydChecked/1500_capped");
-BENCHMARK(SalinitydUnchecked<1500.0>)->Name("SalinitydUnchecked/1500_capped");
+BENCHMARK_CAPTURE(SalinitydChecked, 1023, 1023.0);
+BENCHMARK_CAPTURE(SalinitydUnchecked, 1023, 1023.0);
+BENCHMARK_CAPTURE(SalinitydChecked, 1500_capped, 1500.0);
+BENCHMARK_CAPTURE(SalinitydUnchecked, 1500_capped, 1500.0);
 BENCHMARK(NewWater);
 BENCHMARK(DensityChange);
 BENCHMARK(Magnesium);

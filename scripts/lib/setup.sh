@@ -8,7 +8,7 @@ marelto_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 marelto_build_packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libbenchmark-dev
-  qt6-base-dev libglib2.0-dev
+  qt6-base-dev libglib2.0-dev libxcb1-dev
   fonts-liberation locales
 )
 

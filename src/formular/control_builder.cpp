@@ -111,8 +111,8 @@ std::vector<QWidget*> buildControls(QWidget& parent,
 }
 
 void stackTopFirst(std::span<QWidget* const> siblings) {
-    for (QWidget* widget : siblings | std::views::reverse) {
-        widget->raise();
+    for (auto it = siblings.rbegin(); it != siblings.rend(); ++it) {
+        (*it)->raise();
     }
 }
 

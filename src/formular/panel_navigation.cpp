@@ -9,7 +9,6 @@
 
 #include <QGroupBox>
 
-#include <ranges>
 
 namespace {
 
@@ -30,8 +29,9 @@ void Formular::parkPanel(QGroupBox* panel) {
 
 QGroupBox* Formular::panelInView() const {
     // Children are kept in stacking order, bottom first.
-    for (QObject* child : children() | std::views::reverse) {
-        auto* panel = qobject_cast<QGroupBox*>(child);
+    const QObjectList& stack = children();
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+        auto* panel = qobject_cast<QGroupBox*>(*it);
         if (panel != nullptr && panel->pos() == viewPosition) {
             return panel;
         }

@@ -110,9 +110,9 @@ void HandlersTest::results_data() {
     const QString add = " Gramm Meersalz müssen hinzugefügt werden";
     row("density change, add salt", "Command1", {"1,023", "1,024", "20"}, "24,9" + add);
     row("density change, none", "Command1", {"1,023", "1,023", "20"}, "0" + add);
-    // The excess is divided by the wanted water's salinity.
+    // Replacing a litre takes the present water's salt out with it.
     row("density change, replace water", "Command1", {"1,024", "1,023", "20"},
-        "Sie müssen 0,86 Liter Wasser mit Süßwasser ersetzen");
+        "Sie müssen 0,83 Liter Wasser mit Süßwasser ersetzen");
 
     const QString days =
         "!!! Salze bitte in reichlich Aquariumwasser auflösen und geleichmäßig über %1 Tage "
