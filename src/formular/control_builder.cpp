@@ -1,6 +1,9 @@
 #include "formular/control_builder.hpp"
 
 #include "formular/caption_wrap.hpp"
+#include "formular/label_fit.hpp"
+#include "formular/link_label.hpp"
+#include "formular/result_text.hpp"
 #include "formular/typefaces.hpp"
 
 #include <QCheckBox>
@@ -14,27 +17,28 @@
 
 #include <algorithm>
 #include <ranges>
+#include <string>
 #include <utility>
 
 namespace formular {
 namespace {
 
-QWidget* makeLabel(const QString& caption) {
-    auto* label = new QLabel(caption);
+QWidget* setUpLabel(QLabel* label) {
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
 }
 
-QWidget* makeResultField() {
-    auto* field = new QPlainTextEdit;
+// Read-only, but its text can be selected and copied by mouse and keyboard.
+// Tab passes it by unless it has a place in the tab order.
+QWidget* makeResultField(std::string_view text, bool reachedByTab) {
+    auto* field = new QPlainTextEdit(forDisplay(std::string(text)));
     field->setReadOnly(true);
-    // Selecting and copying a result must work by mouse and keyboard.
     field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     field->setTabChangesFocus(true);
-    field->setFocusPolicy(Qt::ClickFocus);
+    field->setFocusPolicy(reachedByTab ? Qt::StrongFocus : Qt::ClickFocus);
     return field;
 }
 
@@ -70,11 +74,13 @@ QWidget* makeWidget(const ControlDescription& description) {
         QString::fromUtf8(description.caption.data(), qsizetype(description.caption.size()));
     switch (description.kind) {
         case ControlKind::Label:
-            return makeLabel(caption);
+            return setUpLabel(new QLabel(caption));
+        case ControlKind::Link:
+            return setUpLabel(new LinkLabel(caption));
         case ControlKind::TextField:
             return new QLineEdit(caption);
         case ControlKind::ResultField:
-            return makeResultField();
+            return makeResultField(description.caption, description.tabIndex > 0);
         case ControlKind::Button:
             return makeButton(caption);
         case ControlKind::CheckBox:
@@ -101,6 +107,9 @@ std::vector<QWidget*> buildControls(QWidget& parent,
         applyStyle(*widget, description.style);
         if (auto* checkBox = qobject_cast<QCheckBox*>(widget)) {
             fitCaption(*checkBox);
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            narrowToFit(*label);
         }
         if (description.hiddenAtStart) {
             widget->hide();

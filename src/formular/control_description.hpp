@@ -10,8 +10,9 @@ namespace formular {
 
 enum class ControlKind {
     Label,
+    Link,  // a label whose left click runs a handler
     TextField,
-    ResultField,  // multi-line, read-only, reached by click but not by Tab
+    ResultField,  // multi-line, read-only; Tab reaches it only with a tab index
     Button,
     CheckBox,
     Panel,
@@ -21,6 +22,9 @@ enum class ControlStyle {
     Plain,
     Title,        // "- Marelto -" in the title area
     HostName,     // the publisher's host name in the title area
+    SiteName,     // the publisher's name on the about panel
+    AboutTitle,   // "- Marelto -" on the about panel
+    MakerLink,    // the maker's web address on the about panel
     Warning,      // the dark red "measure again" notes
     ResultLabel,  // one-line results of the salt panels
 };
@@ -28,7 +32,7 @@ enum class ControlStyle {
 struct ControlDescription {
     std::string_view name;
     ControlKind kind;
-    std::string_view caption;  // UTF-8; initial text for text fields
+    std::string_view caption;  // UTF-8; initial text for fields, lines ending in CR LF
     int left;                  // twips
     int top;
     int width;

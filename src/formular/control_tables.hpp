@@ -5,7 +5,9 @@
 // are in twips relative to the container (window client area or panel).
 
 #include "formular/control_description.hpp"
+#include "formular/maker.hpp"
 #include "formular/publisher.hpp"
+#include "formular/terms_of_use.hpp"
 
 #include <array>
 
@@ -37,7 +39,7 @@ inline constexpr std::array windowControls{
     ControlDescription{"frm_changewater", Panel, "Dichte verändern", 6000, 360, 5295, 3735},
     ControlDescription{"frm_Frischwasser", Panel, "Neues Wasser ansetzten", viewLeft, viewTop, 5295, 3735},
     ControlDescription{"Label24", Label, "- Marelto -", 1080, 480, 3135, 375, 0, ControlStyle::Title},
-    ControlDescription{"Label23", Label, publisher::hostName, 360, 120, 4935, 495, 0, ControlStyle::HostName},
+    ControlDescription{"Label23", Link, publisher::hostName, 360, 120, 4935, 495, 0, ControlStyle::HostName},
 };
 
 inline constexpr std::string_view measureAgainWarning =
@@ -101,18 +103,39 @@ inline constexpr std::array calciumControls{
     ControlDescription{"ergebnis_kalzium", ResultField, "", 120, 2640, 5055, 975},
 };
 
+// Who made the program, on what terms, on which science it rests. The left
+// column holds names, postal and legal details, the right one contact details
+// and the version; the terms field is the only control Tab reaches.
+inline constexpr std::array aboutControls{
+    ControlDescription{"Label3", Link, publisher::hostName, 960, 240, 3255, 375, 0, ControlStyle::SiteName},
+    ControlDescription{"Label8", Label, "- Marelto -", 960, 600, 3255, 375, 0, ControlStyle::AboutTitle},
+    ControlDescription{"Label10", Label, maker::companyAndRelease, 240, 960, 2295, 255},
+    ControlDescription{"Label11", Label, maker::street, 240, 1200, 1575, 255},
+    ControlDescription{"Label12", Label, maker::postalCodeAndTown, 240, 1440, 1455, 255},
+    ControlDescription{"Label13", Label, maker::country, 240, 1680, 735, 255},
+    ControlDescription{"Label18", Label, maker::commercialRegister, 240, 1920, 2535, 255},
+    ControlDescription{"Label19", Label, maker::vatIdLine, 240, 2160, 2415, 255},
+    ControlDescription{"Label20", Label, "Nutzungsbedingungen:", 240, 2400, 1815, 255},
+    ControlDescription{"Text2", ResultField, termsOfUse, 240, 2640, 4935, 975, 1},
+    ControlDescription{"Label14", Label, maker::phoneLine, 3000, 960, 1695, 255},
+    ControlDescription{"Label15", Label, maker::faxLine, 3000, 1200, 1575, 255},
+    ControlDescription{"Label16", Label, maker::emailLine, 3000, 1440, 1935, 255},
+    ControlDescription{"Label17", Link, maker::webAddressLine, 3000, 1680, 2175, 255, 0, ControlStyle::MakerLink},
+    ControlDescription{"Label22", Label, "Software Version: 1.0", 3000, 1920, 2055, 255},
+};
+
 // Panels with contents, in the order their controls join the focus chain.
-// The about panel's contents are added separately.
 inline constexpr std::array panels{
     PanelDescription{"frm_Frischwasser", newWaterControls},
     PanelDescription{"frm_changewater", densityChangeControls},
     PanelDescription{"frm_magnesium", magnesiumControls},
     PanelDescription{"Frm_kalzium", calciumControls},
+    PanelDescription{"frm_ueber", aboutControls},
 };
 
 static_assert(onPixelGrid(windowControls) && onPixelGrid(newWaterControls) &&
               onPixelGrid(densityChangeControls) && onPixelGrid(magnesiumControls) &&
-              onPixelGrid(calciumControls));
+              onPixelGrid(calciumControls) && onPixelGrid(aboutControls));
 static_assert(clientWidth % twipsPerPixel == 0 && clientHeight % twipsPerPixel == 0);
 
 }  // namespace formular::tables

@@ -1,5 +1,7 @@
 #include "formular/error_reporter.hpp"
 
+#include "formular/message_box.hpp"
+
 #include <QMessageBox>
 #include <QPointer>
 
@@ -13,8 +15,8 @@ QString errorMessage(const runtime::RuntimeError& error) {
 
 ErrorReporter messageBoxReporter(QWidget* parent) {
     return [owner = QPointer<QWidget>(parent)](const runtime::RuntimeError& error) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Marelto"), errorMessage(error),
-                        QMessageBox::Ok, owner.data());
+        QMessageBox box(QMessageBox::Critical, QString::fromLatin1(messageBoxTitle),
+                        errorMessage(error), QMessageBox::Ok, owner.data());
         box.exec();
     };
 }

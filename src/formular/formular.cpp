@@ -2,6 +2,7 @@
 
 #include "formular/control_builder.hpp"
 #include "formular/control_tables.hpp"
+#include "formular/link_label.hpp"
 #include "formular/publisher.hpp"
 #include "formular/typefaces.hpp"
 
@@ -43,6 +44,12 @@ constexpr std::array clickHandlers{
     ClickHandler{"cmd_newater", &Formular::cmd_newater_Click},
 };
 
+constexpr std::array linkHandlers{
+    ClickHandler{"Label23", &Formular::Label23_Click},
+    ClickHandler{"Label3", &Formular::Label3_Click},
+    ClickHandler{"Label17", &Formular::Label17_Click},
+};
+
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
@@ -50,7 +57,9 @@ QString fromUtf8(std::string_view text) {
 }  // namespace
 
 Formular::Formular(QWidget* parent)
-    : QWidget(parent, fixedWindowFlags), reportError_(messageBoxReporter(this)) {
+    : QWidget(parent, fixedWindowFlags),
+      reportError_(messageBoxReporter(this)),
+      presentMessage_(messageBoxPresenter(this)) {
     setObjectName(QStringLiteral("formular"));
     setWindowTitle(fromUtf8(publisher::windowCaption));
     setFont(defaultFont());
@@ -63,6 +72,10 @@ Formular::Formular(QWidget* parent)
 
 void Formular::setErrorReporter(ErrorReporter reporter) {
     reportError_ = std::move(reporter);
+}
+
+void Formular::setMessagePresenter(MessagePresenter presenter) {
+    presentMessage_ = std::move(presenter);
 }
 
 template <class Widget>
@@ -130,6 +143,9 @@ void Formular::connectHandlers() {
     for (const ClickHandler& click : clickHandlers) {
         connect(control<QAbstractButton>(click.control), &QAbstractButton::clicked, this,
                 click.handler);
+    }
+    for (const ClickHandler& click : linkHandlers) {
+        connect(control<LinkLabel>(click.control), &LinkLabel::clicked, this, click.handler);
     }
 }
 

@@ -5,10 +5,12 @@
 // its control and event.
 
 #include "formular/error_reporter.hpp"
+#include "formular/message_box.hpp"
 
 #include <QWidget>
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 class QCheckBox;
@@ -26,6 +28,9 @@ public:
     // Where run-time errors that end a handler go; a modal message box
     // unless replaced.
     void setErrorReporter(formular::ErrorReporter reporter);
+    // Where notices such as a missing browser go; a modal message box unless
+    // replaced.
+    void setMessagePresenter(formular::MessagePresenter presenter);
 
     // Calculators.
     void cmd_Dichte_Click();
@@ -43,6 +48,12 @@ public:
     void cmd_changewater_Click();
     void cmd_newater_Click();
 
+    // Web links: the publisher's site (title area and about panel) and the
+    // maker's site.
+    void Label23_Click();
+    void Label3_Click();
+    void Label17_Click();
+
 protected:
     // Tab stays among the controls the user can see: the panel in view and
     // the navigation row.
@@ -55,6 +66,8 @@ private:
     void connectHandlers();
     // Runs a handler's work; a run-time error ends it and is reported.
     void runReported(const std::function<void()>& work) const;
+    // Opens the address in the user's browser, reporting a failed start.
+    void openReported(const std::string& address);
 
     static void showPanel(QGroupBox* panel);
     static void parkPanel(QGroupBox* panel);
@@ -62,6 +75,7 @@ private:
     bool tabCanReach(const QWidget* widget) const;
 
     formular::ErrorReporter reportError_;
+    formular::MessagePresenter presentMessage_;
 
     QGroupBox* Frm_kalzium = nullptr;
     QGroupBox* frm_magnesium = nullptr;

@@ -18,6 +18,7 @@ constexpr int substituteStretch = 94;
 
 constexpr QColor orange{255, 128, 0};
 constexpr QColor darkBlue{0, 0, 192};
+constexpr QColor blue{0, 0, 255};
 constexpr QColor darkRed{192, 0, 0};
 
 void registerSubstitutes() {
@@ -70,6 +71,22 @@ void applyStyle(QWidget& control, ControlStyle style) {
             setTextColour(control, darkBlue);
             control.setCursor(Qt::WhatsThisCursor);
             break;
+        case ControlStyle::SiteName:
+            control.setFont(sized(13.5, true));
+            control.setCursor(Qt::ArrowCursor);
+            break;
+        case ControlStyle::AboutTitle:
+            control.setFont(sized(13.5, true));
+            setTextColour(control, darkBlue);
+            break;
+        case ControlStyle::MakerLink: {
+            QFont font = defaultFont();
+            font.setUnderline(true);
+            control.setFont(font);
+            setTextColour(control, blue);
+            control.setCursor(Qt::ArrowCursor);
+            break;
+        }
         case ControlStyle::Warning:
             setTextColour(control, darkRed);
             break;

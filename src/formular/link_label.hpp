@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+namespace formular {
+
+// A label that reports a left click: pressed and released on the label, as a
+// button counts a click.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+}  // namespace formular

@@ -1,0 +1,30 @@
+#pragma once
+
+// What the URL opener asks of the window system, done with Qt for the main
+// window.
+
+#include "formular/message_box.hpp"
+
+#include "regApi/desktop.hpp"
+
+#include <string>
+
+class QWidget;
+
+namespace formular {
+
+class WindowDesktop final : public regApi::Desktop {
+public:
+    WindowDesktop(QWidget& mainWindow, MessagePresenter presentMessage);
+
+    bool startProcess(const std::string& commandLine) override;
+    void processEvents() override;
+    void focusMainWindow() override;
+    void showMessage(const std::string& text) override;
+
+private:
+    QWidget& mainWindow_;
+    MessagePresenter presentMessage_;
+};
+
+}  // namespace formular
