@@ -2,17 +2,25 @@
 #
 # The figures shown to the user depend on every intermediate being rounded to
 # double at each step, so fused multiply-add is forbidden (GCC would contract
-# a*b+c on FMA targets) and fast-math must never creep in.
+# a*b+c on FMA targets) and fast-math must never creep in. These hold wherever
+# the core is compiled, also inside a project that pulls Marelto in; the
+# warning flags are for Marelto's own development and stay out of such a
+# project's code.
 add_library(marelto_settings INTERFACE)
 target_compile_features(marelto_settings INTERFACE cxx_std_20)
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-  target_compile_options(marelto_settings INTERFACE
-    -Wall -Wextra -Wpedantic -ffp-contract=off -fno-fast-math)
+  target_compile_options(marelto_settings INTERFACE -ffp-contract=off -fno-fast-math)
+  if(PROJECT_IS_TOP_LEVEL)
+    target_compile_options(marelto_settings INTERFACE -Wall -Wextra -Wpedantic)
+  endif()
   if(MARELTO_SANITIZE)
     target_compile_options(marelto_settings INTERFACE
       -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(marelto_settings INTERFACE -fsanitize=address,undefined)
   endif()
 elseif(MSVC)
-  target_compile_options(marelto_settings INTERFACE /W4 /fp:precise /utf-8)
+  target_compile_options(marelto_settings INTERFACE /fp:precise /utf-8)
+  if(PROJECT_IS_TOP_LEVEL)
+    target_compile_options(marelto_settings INTERFACE /W4)
+  endif()
 endif()
