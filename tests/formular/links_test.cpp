@@ -1,0 +1,184 @@
+// The three web links clicked in the window, end to end: the desktop's own
+// URL association found through GIO in a scratch home, and a stand-in
+// xdg-open that writes down the address it was given. Each click runs in a
+// child process, since GLib reads the XDG folders once per process.
+
+#include "window_probe.hpp"
+
+#include "scratch_desktop.hpp"
+
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <chrono>
+
+using probe::control;
+using regApi::testing_support::awaitRecord;
+using regApi::testing_support::ScratchDesktop;
+
+enum class Browser { Registered, None, CannotStart };
+Q_DECLARE_METATYPE(Browser)
+
+class LinksTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void click_data();
+    void click();
+    void noBrowserMessageBox();
+};
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const QString publisherAddress = QStringLiteral("http://www.marelto.example");
+const QString makerAddress = QStringLiteral("http://muster.example");
+const QString noBrowser = QStringLiteral("Unable to open URL. Install browser first!");
+const QString fileNotFound = QStringLiteral("Laufzeitfehler '53':\n\nDatei nicht gefunden");
+
+void install(ScratchDesktop& desktop, Browser browser) {
+    switch (browser) {
+        case Browser::Registered:
+            desktop.addHttpHandler("browser", desktop.addRecorder("browser").string());
+            desktop.addRecorder("xdg-open");
+            break;
+        case Browser::None:
+            // Ready to record a start that must not happen.
+            desktop.addRecorder("xdg-open");
+            break;
+        case Browser::CannotStart:
+            desktop.addHttpHandler(
+                "broken",
+                desktop.addScript("broken-browser", "/nonexistent/interpreter", "").string());
+            break;
+    }
+}
+
+// A fresh window, the buttons pressed, then the clicks on the link. Returns
+// what the user was told, one entry a line, and the panel then in view.
+std::string clickInWindow(const QStringList& presses, const QString& link,
+                          Qt::MouseButton button, int clicks) {
+    Formular window;
+    QStringList told;
+    window.setErrorReporter(
+        [&told](const runtime::RuntimeError& error) { told << formular::errorMessage(error); });
+    window.setMessagePresenter([&told](const QString& text) { told << text; });
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return "window not shown";
+    }
+    for (const QString& name : presses) {
+        probe::press(window, name);
+    }
+    for (int i = 0; i < clicks; ++i) {
+        QTest::mouseClick(control(window, link), button);
+    }
+    told << "in view: " + probe::panelInView(window);
+    return told.join(QLatin1Char('\n')).toStdString();
+}
+
+}  // namespace
+
+void LinksTest::click_data() {
+    QTest::addColumn<Browser>("browser");
+    QTest::addColumn<QStringList>("presses");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<QString>("opened");  // empty: nothing may start
+
+    const auto row = [](const char* name, Browser browser, const QStringList& presses,
+                        const char* link, const QString& told, const QString& opened,
+                        Qt::MouseButton button = Qt::LeftButton, int clicks = 1) {
+        QTest::newRow(name) << browser << presses << QString::fromLatin1(link) << button
+                            << clicks << told << opened;
+    };
+    const QString newWater = QStringLiteral("in view: frm_Frischwasser");
+    const QString about = QStringLiteral("in view: frm_ueber");
+    const QStringList toAbout{"cmd_ueber"};
+    using enum Browser;
+
+    row("Label23, new water in view", Registered, {}, "Label23", newWater, publisherAddress);
+    row("Label23, density change in view", Registered, {"cmd_changewater"}, "Label23",
+        "in view: frm_changewater", publisherAddress);
+    row("Label23, magnesium in view", Registered, {"Command3"}, "Label23",
+        "in view: frm_magnesium", publisherAddress);
+    row("Label23, calcium in view", Registered, {"Command4"}, "Label23", "in view: Frm_kalzium",
+        publisherAddress);
+    row("Label23, about in view", Registered, toAbout, "Label23", about, publisherAddress);
+    row("Label3", Registered, toAbout, "Label3", about, publisherAddress);
+    row("Label17", Registered, toAbout, "Label17", about, makerAddress);
+    row("Label23, right button", Registered, {}, "Label23", newWater, {}, Qt::RightButton);
+    row("Label17, right button", Registered, toAbout, "Label17", about, {}, Qt::RightButton);
+
+    row("no browser, Label23", None, {}, "Label23", noBrowser + '\n' + newWater, {});
+    row("no browser, Label3", None, toAbout, "Label3", noBrowser + '\n' + about, {});
+    row("no browser, Label17", None, toAbout, "Label17", noBrowser + '\n' + about, {});
+
+    // The error ends the click, not the program: the next click is reported
+    // the same way.
+    row("browser cannot start, Label23 twice", CannotStart, {}, "Label23",
+        fileNotFound + '\n' + fileNotFound + '\n' + newWater, {}, Qt::LeftButton, 2);
+    row("browser cannot start, Label17", CannotStart, toAbout, "Label17",
+        fileNotFound + '\n' + about, {});
+}
+
+void LinksTest::click() {
+    QFETCH(Browser, browser);
+    QFETCH(QStringList, presses);
+    QFETCH(QString, link);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(int, clicks);
+    QFETCH(QString, told);
+    QFETCH(QString, opened);
+
+    ScratchDesktop desktop;
+    install(desktop, browser);
+    const std::string seen =
+        desktop.runInside([&] { return clickInWindow(presses, link, button, clicks); });
+    QCOMPARE(QString::fromStdString(seen), told);
+
+    const auto record = awaitRecord(desktop.recordOf("xdg-open"), opened.isEmpty() ? 500ms : 10s);
+    if (opened.isEmpty()) {
+        QVERIFY2(!record, record ? record->c_str() : "");
+    } else {
+        QVERIFY2(record, "xdg-open was not started");
+        QCOMPARE(QString::fromStdString(*record), opened + '\n');
+    }
+}
+
+// The window's own message box, seen once: modal, titled, OK alone, no icon.
+void LinksTest::noBrowserMessageBox() {
+    ScratchDesktop desktop;
+    install(desktop, Browser::None);
+    const std::string seen = desktop.runInside([] {
+        Formular window;
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window)) {
+            return std::string("window not shown");
+        }
+        QStringList box;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, &closer, [&box] {
+            if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                box << shown->windowTitle() << shown->text()
+                    << QString::number(int(shown->icon()))
+                    << QString::number(int(shown->standardButtons()))
+                    << QString::number(int(shown->isModal()));
+                shown->accept();
+            }
+        });
+        closer.start(20);
+        QTest::mouseClick(control(window, "Label23"), Qt::LeftButton);
+        return box.join(QLatin1Char('|')).toStdString();
+    });
+    const QStringList expected{"Marelto", noBrowser, QString::number(int(QMessageBox::NoIcon)),
+                               QString::number(int(QMessageBox::Ok)), "1"};
+    QCOMPARE(QString::fromStdString(seen), expected.join(QLatin1Char('|')));
+}
+
+QTEST_MAIN(LinksTest)
+#include "links_test.moc"
