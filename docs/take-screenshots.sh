@@ -30,3 +30,5 @@ click 212 332   # "Calcium"
 click 36 100    # "Berechnung mit Magnesiumzugabe"
 click 312 220   # "Berechnen" on the calcium panel
 shoot calcium.png
+click 324 332   # "Über"
+shoot about.png
