@@ -23,7 +23,8 @@
 namespace formular {
 namespace {
 
-QWidget* setUpLabel(QLabel* label) {
+// Plain text that wraps at word boundaries, from the top left.
+QWidget* wrappingLabel(QLabel* label) {
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
@@ -74,9 +75,9 @@ QWidget* makeWidget(const ControlDescription& description) {
         QString::fromUtf8(description.caption.data(), qsizetype(description.caption.size()));
     switch (description.kind) {
         case ControlKind::Label:
-            return setUpLabel(new QLabel(caption));
+            return wrappingLabel(new QLabel(caption));
         case ControlKind::Link:
-            return setUpLabel(new LinkLabel(caption));
+            return wrappingLabel(new LinkLabel(caption));
         case ControlKind::TextField:
             return new QLineEdit(caption);
         case ControlKind::ResultField:

@@ -73,7 +73,8 @@ void LayoutTest::controls_data() {
                             << caption;
     };
     const char* const window = "formular";
-    row("Label23", window, "formular::LinkLabel", twips(360, 120, 4935, 495), "www.marelto.example");
+    row("Label23", window, "formular::LinkLabel", twips(360, 120, 4935, 495),
+        "www.marelto.example");
     row("Label24", window, "QLabel", twips(1080, 480, 3135, 375), "- Marelto -");
     row("frm_Frischwasser", window, "QGroupBox", twips(120, 960, 5295, 3735),
         "Neues Wasser ansetzten");
