@@ -112,7 +112,6 @@ void LinksTest::click_data() {
     row("Label3", Registered, toAbout, "Label3", about, publisherAddress);
     row("Label17", Registered, toAbout, "Label17", about, makerAddress);
     row("Label23, right button", Registered, {}, "Label23", newWater, {}, Qt::RightButton);
-    row("Label17, right button", Registered, toAbout, "Label17", about, {}, Qt::RightButton);
 
     row("no browser, Label23", None, {}, "Label23", noBrowser + '\n' + newWater, {});
     row("no browser, Label3", None, toAbout, "Label3", noBrowser + '\n' + about, {});
@@ -122,8 +121,6 @@ void LinksTest::click_data() {
     // the same way.
     row("browser cannot start, Label23 twice", CannotStart, {}, "Label23",
         fileNotFound + '\n' + fileNotFound + '\n' + newWater, {}, Qt::LeftButton, 2);
-    row("browser cannot start, Label17", CannotStart, toAbout, "Label17",
-        fileNotFound + '\n' + about, {});
 }
 
 void LinksTest::click() {
