@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace formular {
 namespace {
 
@@ -18,20 +20,33 @@ bool fits(const QLabel& label, const QFont& font) {
     return needed.width() <= label.width() && needed.height() - 1 <= label.height();
 }
 
+// Each stretch tried loads a font engine of its own, which costs start-up
+// time. In a box one line high the advance scales with the stretch, so the
+// first try is the stretch at which the line just fits; taller boxes rewrap
+// unpredictably and start one step down.
+int firstTry(const QLabel& label, const QFont& font, int stretch) {
+    const QFontMetrics metrics(font);
+    if (label.height() >= 2 * metrics.lineSpacing()) return stretch - stretchStep;
+    const int natural = std::max(1, metrics.horizontalAdvance(label.text()));
+    const int estimate = stretch * label.width() / natural / stretchStep * stretchStep;
+    return std::clamp(estimate, narrowestStretch, stretch - stretchStep);
+}
+
 }  // namespace
 
 void narrowToFit(QLabel& label) {
     QFont font = label.font();
-    int stretch = font.stretch() == QFont::AnyStretch ? int(QFont::Unstretched) : font.stretch();
-    bool narrowed = false;
+    if (fits(label, font)) return;
+    const int unnarrowed =
+        font.stretch() == QFont::AnyStretch ? int(QFont::Unstretched) : font.stretch();
+    int stretch = firstTry(label, font, unnarrowed);
+    if (stretch < narrowestStretch) return;
+    font.setStretch(stretch);
     while (!fits(label, font) && stretch - stretchStep >= narrowestStretch) {
         stretch -= stretchStep;
         font.setStretch(stretch);
-        narrowed = true;
     }
-    if (narrowed) {
-        label.setFont(font);
-    }
+    label.setFont(font);
 }
 
 }  // namespace formular
