@@ -1,9 +1,11 @@
 #!/usr/bin/python3
-"""Waits for a top-level X11 window whose title contains a text, then asks it
-to close the way a window manager's close box does (WM_DELETE_WINDOW).
+"""Waits for a top-level X11 window whose title contains a text, checks that
+it shows an icon, then asks it to close the way a window manager's close box
+does (WM_DELETE_WINDOW).
 
 Usage: close_window.py TITLE_PART [SECONDS]
-Exits 0 once the request is sent, 1 if no such window appeared in time.
+Exits 0 once the request is sent, 1 if no such window appeared in time, 2 if
+the window has no icon.
 """
 import sys
 import time
@@ -40,6 +42,10 @@ def main():
     if window is None:
         print(f"no window titled '*{part}*' within {seconds} s", file=sys.stderr)
         return 1
+    icon = window.get_full_property(d.intern_atom("_NET_WM_ICON"), X.AnyPropertyType)
+    if icon is None or len(icon.value) < 2:
+        print(f"'{window.get_wm_name()}' shows no icon", file=sys.stderr)
+        return 2
     protocols = d.intern_atom("WM_PROTOCOLS")
     delete = d.intern_atom("WM_DELETE_WINDOW")
     event = protocol.event.ClientMessage(
