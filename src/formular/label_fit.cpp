@@ -35,6 +35,9 @@ int firstTry(const QLabel& label, const QFont& font, int stretch) {
 }  // namespace
 
 void narrowToFit(QLabel& label) {
+    // An empty result label has nothing to fit yet; measuring it would only
+    // load its font early.
+    if (label.text().isEmpty()) return;
     QFont font = label.font();
     if (fits(label, font)) return;
     const int unnarrowed =
