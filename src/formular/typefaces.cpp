@@ -1,7 +1,7 @@
 #include "formular/typefaces.hpp"
 
 #include <QColor>
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QString>
 #include <QStringList>
@@ -45,16 +45,19 @@ void setTextColour(QWidget& control, const QColor& colour) {
 }  // namespace
 
 QFont defaultFont() {
-    static const bool substitutesRegistered = (registerSubstitutes(), true);
-    Q_UNUSED(substitutesRegistered);
-    QFont font(QString::fromLatin1(windowFamily));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(defaultPointSize);
-    const QString resolved = QFontInfo(font).family();
-    if (resolved != QLatin1String(windowFamily) &&
-        resolved != QLatin1String("Microsoft Sans Serif")) {
-        font.setStretch(substituteStretch);
-    }
+    // Decided once: asking the font database is cheap, resolving a font
+    // through QFontInfo loads a font engine, which start-up feels.
+    static const QFont font = [] {
+        registerSubstitutes();
+        QFont resolved(QString::fromLatin1(windowFamily));
+        resolved.setStyleHint(QFont::SansSerif);
+        resolved.setPointSizeF(defaultPointSize);
+        if (!QFontDatabase::hasFamily(QString::fromLatin1(windowFamily)) &&
+            !QFontDatabase::hasFamily(QStringLiteral("Microsoft Sans Serif"))) {
+            resolved.setStretch(substituteStretch);
+        }
+        return resolved;
+    }();
     return font;
 }
 
