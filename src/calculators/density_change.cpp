@@ -1,7 +1,7 @@
 #include <string>
 
 #include "calculators/calculators.hpp"
-#include "calculators/salinity_for_density.hpp"
+#include "calculators/reachable_salinity.hpp"
 #include "runtime/checked.hpp"
 
 namespace calculators {

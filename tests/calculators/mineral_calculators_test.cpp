@@ -5,16 +5,16 @@
 
 #include "calculators/calculators.hpp"
 #include "support/error_of.hpp"
+#include "support/regional_settings.hpp"
 
 namespace {
 
 using calculators::calciumResult;
 using calculators::magnesiumResult;
-using calculators::RegionalSettings;
 using testsupport::errorOf;
 
-const RegionalSettings german{",", "."};
-const RegionalSettings english{".", ","};
+using testsupport::english;
+using testsupport::german;
 
 const std::string spreadOver =
     "!!! Salze bitte in reichlich Aquariumwasser auflösen und geleichmäßig über ";

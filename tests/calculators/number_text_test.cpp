@@ -8,6 +8,7 @@
 
 #include "calculators/calculators.hpp"
 #include "support/error_of.hpp"
+#include "support/regional_settings.hpp"
 
 namespace {
 
@@ -16,8 +17,8 @@ using calculators::toNumber;
 using calculators::toText;
 using testsupport::errorOf;
 
-const RegionalSettings german{",", "."};
-const RegionalSettings english{".", ","};
+using testsupport::english;
+using testsupport::german;
 const RegionalSettings swiss{".", "\u2019"};  // a multi-byte group separator
 
 struct Accepted {

@@ -5,17 +5,17 @@
 
 #include "calculators/calculators.hpp"
 #include "support/error_of.hpp"
+#include "support/regional_settings.hpp"
 
 namespace {
 
 using calculators::densityChangeResult;
 using calculators::newWaterResult;
-using calculators::RegionalSettings;
 using testsupport::errorOf;
 using testsupport::errorTextOf;
 
-const RegionalSettings german{",", "."};
-const RegionalSettings english{".", ","};
+using testsupport::english;
+using testsupport::german;
 
 struct NewWaterCase {
     const char* density;

@@ -1,4 +1,4 @@
-#include "calculators/salinity_for_density.hpp"
+#include "calculators/reachable_salinity.hpp"
 
 #include <string>
 
