@@ -1,15 +1,17 @@
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 and runs the
-# results with Wine.
+# results with Wine. Used for Qt itself, for Marelto and for its tests.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-# The posix thread model: GoogleTest needs std::mutex, which the win32 model
-# of GCC 12 lacks.
+# The posix thread model: Qt and GoogleTest need std::thread and std::mutex,
+# which the win32 model of GCC 12 lacks.
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+# A cross-built Qt is searched for beside the MinGW system files.
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${MARELTO_WINDOWS_QT_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES MARELTO_WINDOWS_QT_PREFIX)
