@@ -96,7 +96,7 @@ ensure_windows_qt() {
     >"$cache/configure.log" 2>&1 || { tail -n 40 "$cache/configure.log" >&2; return 1; }
   # Ninja's own progress line ([n/N]) is the progress shown.
   cmake --build "$work/build" --parallel "$(nproc)" 2>&1 | tee "$cache/build.log" |
-    grep --line-buffered -E '^\[[0-9]+/[0-9]+\]' | awk '{ if (NR % 50 == 0) print "Qt for Windows: " $1 > "/dev/stderr" }'
+    grep --line-buffered -E '^\[[0-9]+/[0-9]+\]' | awk 'NR % 50 == 0 { print "Qt for Windows: " $1 > "/dev/stderr"; fflush("/dev/stderr") }'
   [ "${PIPESTATUS[0]}" -eq 0 ] || { tail -n 40 "$cache/build.log" >&2; return 1; }
   cmake --install "$work/build" >"$cache/install.log" 2>&1 || { tail -n 20 "$cache/install.log" >&2; return 1; }
   rm -rf "$work"

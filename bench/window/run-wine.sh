@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Start-up of the Windows build under Wine: marelto.exe against the bare Qt
+# window built the same way, each timed from exec to its window being mapped
+# on a private Xvfb server, taken in turns. Wine's own start is in both
+# figures, as a user under Wine feels it.
+#
+#   bench/window/run-wine.sh HOST_BUILD_DIR WINDOWS_BUILD_DIR QT_PREFIX [ROUNDS]
+#
+# HOST_BUILD_DIR holds map_timer (a Linux build with MARELTO_BUILD_BENCH=ON);
+# WINDOWS_BUILD_DIR is scripts/build-windows' folder; QT_PREFIX the Qt for
+# Windows that it used.
+set -euo pipefail
+
+timer=${1:?usage: run-wine.sh HOST_BUILD_DIR WINDOWS_BUILD_DIR QT_PREFIX [ROUNDS]}/bench/window/map_timer
+windows=${2:?windows build folder}
+qt=${3:?Qt prefix}
+rounds=${4:-11}
+bare=$windows/bench/window/bare_window.exe
+marelto=$windows/src/app/marelto.exe
+for program in "$timer" "$bare" "$marelto"; do
+    [[ -e $program ]] || { echo "run-wine.sh: $program is not built" >&2; exit 1; }
+done
+
+export WINEPREFIX=$windows/wine-bench WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+mingw_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+export WINEPATH="$(winepath -w "$qt/bin" 2>/dev/null);$(winepath -w "$mingw_runtime" 2>/dev/null)"
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'wineserver -k 2>/dev/null; kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true' EXIT
+for _ in $(seq 50); do
+    [[ -e /tmp/.X11-unix/X${display#:} ]] && break
+    sleep 0.1
+done
+export DISPLAY=$display
+
+# wineserver stays up between starts, as it does on a desktop where any Wine
+# program runs; each start then pays for the program and its DLLs alone.
+wine wineboot -i >/dev/null 2>&1
+median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+timed() {
+    local micros
+    micros=$("$timer" wine "$1" 2>/dev/null)
+    # Killing the loader leaves the Windows process to wineserver.
+    wine taskkill /f /im "$(basename "$1")" >/dev/null 2>&1 || true
+    echo "$micros"
+}
+
+timed "$bare" >/dev/null
+timed "$marelto" >/dev/null
+bare_times=() marelto_times=()
+for _ in $(seq "$rounds"); do
+    bare_times+=("$(timed "$bare")")
+    marelto_times+=("$(timed "$marelto")")
+done
+bare_median=$(printf '%s\n' "${bare_times[@]}" | median)
+marelto_median=$(printf '%s\n' "${marelto_times[@]}" | median)
+
+echo "Wine: exec to window mapped, median of $rounds starts each:"
+printf '  bare Qt window  %8.1f ms\n' "$(awk -v v="$bare_median" 'BEGIN {print v / 1000}')"
+printf '  marelto.exe     %8.1f ms\n' "$(awk -v v="$marelto_median" 'BEGIN {print v / 1000}')"
+awk -v m="$marelto_median" -v b="$bare_median" 'BEGIN {printf "  ratio           %.2f\n", m / b}'
