@@ -23,8 +23,9 @@ done
 
 export WINEPREFIX=$windows/wine-bench WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-mingw_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-export WINEPATH="$(winepath -w "$qt/bin" 2>/dev/null);$(winepath -w "$mingw_runtime" 2>/dev/null)"
+source "$(dirname "$0")/../../scripts/lib/windows-qt.sh"
+WINEPATH=$(windows_dll_path "$qt")
+export WINEPATH
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &

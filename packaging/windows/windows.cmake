@@ -24,8 +24,7 @@ if(CMAKE_CROSSCOMPILING)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                     OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(NOT IS_ABSOLUTE "${path}")
-      find_file(path ${dll} PATHS /usr/${CMAKE_CXX_LIBRARY_ARCHITECTURE} PATH_SUFFIXES lib bin
-                NO_CACHE REQUIRED)
+      find_file(path ${dll} PATHS /usr/x86_64-w64-mingw32/lib NO_DEFAULT_PATH NO_CACHE REQUIRED)
     endif()
     install(FILES ${path} DESTINATION .)
   endforeach()

@@ -103,3 +103,11 @@ ensure_windows_qt() {
   touch "$prefix/.complete"
   echo "Qt for Windows: built and cached in $prefix in $(( $(date +%s) - started )) s" >&2
 }
+
+# Prints the WINEPATH under which programs of the Windows build find Qt's
+# DLLs and the MinGW run-time DLLs where they were built.
+windows_dll_path() {
+  local qt=$1 runtime
+  runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+  echo "$(winepath -w "$qt/bin" 2>/dev/null);$(winepath -w "$runtime" 2>/dev/null);$(winepath -w /usr/x86_64-w64-mingw32/lib 2>/dev/null)"
+}
