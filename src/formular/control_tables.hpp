@@ -7,6 +7,7 @@
 #include "formular/control_description.hpp"
 #include "formular/maker.hpp"
 #include "formular/publisher.hpp"
+#include "formular/release.hpp"
 #include "formular/terms_of_use.hpp"
 
 #include <array>
@@ -121,7 +122,7 @@ inline constexpr std::array aboutControls{
     ControlDescription{"Label15", Label, maker::faxLine, 3000, 1200, 1575, 255},
     ControlDescription{"Label16", Label, maker::emailLine, 3000, 1440, 1935, 255},
     ControlDescription{"Label17", Link, maker::webAddressLine, 3000, 1680, 2175, 255, 0, ControlStyle::MakerLink},
-    ControlDescription{"Label22", Label, "Software Version: 1.0", 3000, 1920, 2055, 255},
+    ControlDescription{"Label22", Label, release::versionLine, 3000, 1920, 2055, 255},
 };
 
 // Panels with contents, in the order their controls join the focus chain.

@@ -4,6 +4,7 @@
 #include "formular/control_tables.hpp"
 #include "formular/link_label.hpp"
 #include "formular/publisher.hpp"
+#include "formular/release.hpp"
 #include "formular/typefaces.hpp"
 
 #include <QAbstractButton>
@@ -61,7 +62,8 @@ Formular::Formular(QWidget* parent)
       reportError_(messageBoxReporter(this)),
       presentMessage_(messageBoxPresenter(this)) {
     setObjectName(QStringLiteral("formular"));
-    setWindowTitle(fromUtf8(publisher::windowCaption));
+    setWindowTitle(fromUtf8(publisher::hostName) + QStringLiteral(" Marelto V") +
+                   fromUtf8(release::shownVersion));
     setFont(defaultFont());
     setFixedSize(toPixels(tables::clientWidth), toPixels(tables::clientHeight));
     buildWindow();

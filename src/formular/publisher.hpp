@@ -9,11 +9,8 @@
 namespace formular::publisher {
 
 inline constexpr std::string_view hostName = "www.marelto.example";
-inline constexpr std::string_view windowCaption = "www.marelto.example Marelto V1.0";
 inline constexpr std::string_view address = "http://www.marelto.example";
 
-static_assert(windowCaption.starts_with(hostName),
-              "the window caption begins with the host name shown in the title area");
 static_assert(address.starts_with("http://") && address.substr(7) == hostName,
               "the links open the host name they show");
 
