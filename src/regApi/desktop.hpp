@@ -5,17 +5,26 @@
 
 #include <string>
 
+#include "regApi/browser_program.hpp"
+#include "regApi/process_start.hpp"
+
 namespace regApi {
 
 class Desktop {
 public:
     virtual ~Desktop() = default;
 
-    // Starts the command line as a new process in a normal window that takes
-    // the focus, without a shell and without waiting for it. False when no
-    // process could be started. startDetachedProcess (process_start.hpp) does
-    // exactly this and may serve as the implementation.
-    virtual bool startProcess(const std::string& commandLine) = 0;
+    // Starts the browser with the address as its one argument, without
+    // waiting for it. False when nothing was started.
+    virtual bool startBrowser(const BrowserProgram& program, const std::string& address) {
+        return launchBrowser(program, address);
+    }
+
+    // A command line started as startDetachedProcess starts it. openUrl no
+    // longer starts anything through it; it stays while windows override it.
+    virtual bool startProcess(const std::string& commandLine) {
+        return startDetachedProcess(commandLine);
+    }
 
     // Lets the window events that are waiting run once.
     virtual void processEvents() = 0;

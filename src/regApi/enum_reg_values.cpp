@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <span>
-#include <utility>
 #include <vector>
 
 #include "regApi/ansi_text.hpp"
 #include "regApi/registry_dword.hpp"
 #include "regApi/system_registry.hpp"
-#include "regApi/value_table_builder.hpp"
 
 namespace regApi {
 
@@ -47,10 +45,10 @@ RegData dataFromBuffer(RegType type, const std::vector<std::uint8_t>& buffer,
 }
 
 ValueTable readValues(RegistryAccess& registry, KeyHandle key) {
-    ValueTableBuilder table;
+    ValueTable table(initialTableRows);
     std::uint32_t index = 0;
     for (; index <= lastValueIndex; ++index) {
-        table.reserveRow(index);
+        table.resize(tableRowsFor(index, table.size()));
         std::string name(nameBufferSize, ' ');
         std::uint32_t nameLength = nameBufferSize;
         std::vector<std::uint8_t> data(dataBufferSize);
@@ -60,10 +58,12 @@ ValueTable readValues(RegistryAccess& registry, KeyHandle key) {
                                dataLength) != resultSuccess) {
             break;
         }
-        table.setRow(index, RegValue{textFromAnsi(name, std::min(nameLength, nameBufferSize)),
-                                     dataFromBuffer(type, data, dataLength)});
+        table[index] = RegValue{textFromAnsi(name, std::min(nameLength, nameBufferSize)),
+                                dataFromBuffer(type, data, dataLength)};
     }
-    return std::move(table).finish(index);
+    table.resize(index);
+    table.shrink_to_fit();
+    return table;
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ public:
 private:
     void refreshCommandKey() {
         keys_.removeKey(classesRoot, browserCommandKeyPath);
-        if (const auto command = httpOpenCommand()) {
-            keys_.setString(classesRoot, browserCommandKeyPath, "", *command);
+        if (const auto opener = httpOpener()) {
+            keys_.setString(classesRoot, browserCommandKeyPath, "", opener->registeredCommand);
         }
     }
 

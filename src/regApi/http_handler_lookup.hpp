@@ -3,14 +3,21 @@
 #include <optional>
 #include <string>
 
+#include "regApi/browser_program.hpp"
+
 namespace regApi {
 
-// The command line that opens web addresses on this desktop, shaped like a
-// Windows registration: the quoted path of xdg-open (found on PATH), or of
-// the default http handler's own program where xdg-open is missing, then
-// ` "%1"`. xdg-open comes first because it runs the user's chosen browser
-// with that browser's own options, which a bare program path would lose.
-// Empty when the desktop has no default handler for http.
-std::optional<std::string> httpOpenCommand();
+// What opens web addresses on this desktop, when it has a default handler for
+// http at all: xdg-open found on PATH, which runs the user's chosen browser
+// with that browser's own options, or else the default handler's desktop
+// entry, started through GIO.
+struct HttpOpener {
+    BrowserProgram program;
+    // The same shaped like a Windows registration, for the web-address key:
+    // the quoted path of xdg-open or of the handler's own program, then "%1".
+    std::string registeredCommand;
+};
+
+std::optional<HttpOpener> httpOpener();
 
 }  // namespace regApi

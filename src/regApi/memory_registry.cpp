@@ -61,8 +61,8 @@ void MemoryRegistry::removeKey(KeyHandle root, std::string_view path) {
 }
 
 RegResult MemoryRegistry::openKey(KeyHandle root, const std::string& subkeyAnsi,
-                                  std::uint32_t options, std::uint32_t access, KeyHandle& opened) {
-    lastOpen_ = {root, subkeyAnsi, options, access};
+                                  std::uint32_t /*options*/, std::uint32_t /*access*/,
+                                  KeyHandle& opened) {
     KeyId id;
     if (isPredefinedRoot(root)) {
         id = keyId(root, subkeyAnsi);

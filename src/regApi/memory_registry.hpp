@@ -5,7 +5,6 @@
 // values resultNoMoreItems, a missing key resultFileNotFound. Key paths are
 // compared without regard to ASCII case, as Windows does.
 
-#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -25,14 +24,6 @@ public:
         std::vector<std::uint8_t> data;
     };
 
-    // The arguments of the latest openKey call.
-    struct OpenRequest {
-        KeyHandle root = 0;
-        std::string path;
-        std::uint32_t options = 0;
-        std::uint32_t access = 0;
-    };
-
     // Creates the key if needed and appends the value, or replaces the value
     // of the same name in place.
     void setValue(KeyHandle root, std::string_view path, StoredValue value);
@@ -40,9 +31,6 @@ public:
     void setString(KeyHandle root, std::string_view path, std::string name, std::string_view text);
     void createKey(KeyHandle root, std::string_view path);
     void removeKey(KeyHandle root, std::string_view path);
-
-    std::size_t openKeyCount() const { return openKeys_.size(); }
-    const OpenRequest& lastOpenRequest() const { return lastOpen_; }
 
     RegResult openKey(KeyHandle root, const std::string& subkeyAnsi, std::uint32_t options,
                       std::uint32_t access, KeyHandle& opened) override;
@@ -60,7 +48,6 @@ private:
     std::map<KeyId, std::vector<StoredValue>> keys_;
     std::map<KeyHandle, KeyId> openKeys_;
     KeyHandle nextHandle_ = 0x1000;
-    OpenRequest lastOpen_;
 };
 
 }  // namespace regApi

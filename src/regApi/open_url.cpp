@@ -1,19 +1,24 @@
 #include "regApi/open_url.hpp"
 
-#include "regApi/browser_command.hpp"
-#include "regApi/system_registry.hpp"
+#include <optional>
+
+#include "regApi/registered_browser.hpp"
+#include "regApi/system_browser.hpp"
+#include "regApi/web_address.hpp"
 #include "runtime/runtime_error.hpp"
 
 namespace regApi {
 
 namespace {
 
-void openWithCommand(const std::string& command, const std::string& address, Desktop& desktop) {
-    if (command == invalidBrowserCommand) {
+void openWith(const std::optional<BrowserProgram>& browser, const std::string& address,
+              Desktop& desktop) {
+    if (!browser || !isWebAddress(address)) {
         desktop.showMessage(std::string(noBrowserMessage));
         return;
     }
-    if (!desktop.startProcess(command + ' ' + address)) {
+    const std::string argument = addressArgument(address, isCommandScript(browser->path));
+    if (!desktop.startBrowser(*browser, argument)) {
         throw runtime::RuntimeError(runtime::FileNotFound);
     }
     desktop.processEvents();
@@ -23,11 +28,11 @@ void openWithCommand(const std::string& command, const std::string& address, Des
 }  // namespace
 
 void openUrl(const std::string& address, Desktop& desktop, RegistryAccess& registry) {
-    openWithCommand(getBrowserCommand(registry), address, desktop);
+    openWith(registeredBrowser(registry), address, desktop);
 }
 
 void openUrl(const std::string& address, Desktop& desktop) {
-    openWithCommand(getBrowserCommand(), address, desktop);
+    openWith(systemBrowser(), address, desktop);
 }
 
 }  // namespace regApi

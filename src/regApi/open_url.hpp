@@ -10,13 +10,14 @@ namespace regApi {
 
 inline constexpr std::string_view noBrowserMessage = "Unable to open URL. Install browser first!";
 
-// Starts the registered browser command with the address appended after one
-// blank, lets waiting events run and focuses the main window; without a
-// registered command shows noBrowserMessage and starts nothing. A start that
-// fails throws runtime::RuntimeError 53.
+// Starts the registered browser with the address as its one argument (see
+// addressArgument), lets waiting events run and focuses the main window.
+// Shows noBrowserMessage and starts nothing when no browser is registered,
+// the registration names no program, or the address is not http(s). A start
+// that fails throws runtime::RuntimeError 53.
 void openUrl(const std::string& address, Desktop& desktop, RegistryAccess& registry);
 
-// The same against the system's registry.
+// The same with the system's browser (systemBrowser).
 void openUrl(const std::string& address, Desktop& desktop);
 
 }  // namespace regApi

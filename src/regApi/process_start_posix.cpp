@@ -1,29 +1,74 @@
 #include "regApi/process_start.hpp"
 
+#include <gio/gdesktopappinfo.h>
+#include <gio/gio.h>
 #include <glib.h>
 
+#include <memory>
+#include <utility>
 #include <vector>
 
+#include "regApi/browser_program.hpp"
 #include "regApi/split_command.hpp"
 
 namespace regApi {
+
+namespace {
+
+// Without G_SPAWN_DO_NOT_REAP_CHILD GLib starts the program through an
+// intermediate child, so it is reparented and never left as a zombie, and a
+// failed exec is still reported back here.
+bool spawn(std::vector<gchar*> argv, GSpawnFlags flags) {
+    argv.push_back(nullptr);
+    GError* error = nullptr;
+    const gboolean started =
+        g_spawn_async(nullptr, argv.data(), nullptr, flags, nullptr, nullptr, nullptr, &error);
+    if (error != nullptr) g_error_free(error);
+    return started != FALSE;
+}
+
+struct GObjectRelease {
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+
+// GIO expands the entry's Exec line by the freedesktop rules for desktop
+// entries, wrappers such as sh -c, env or a sandbox launcher included. It
+// starts the program through its gio-launch-desktop helper, so a program that
+// then fails to run is not reported here, just as with xdg-open.
+bool launchDesktopEntry(const std::string& entryFile, std::string address) {
+    const std::unique_ptr<GDesktopAppInfo, GObjectRelease> entry(
+        g_desktop_app_info_new_from_filename(entryFile.c_str()));
+    if (!entry) return false;
+    GList addresses{address.data(), nullptr, nullptr};
+    GError* error = nullptr;
+    const gboolean started =
+        g_app_info_launch_uris(G_APP_INFO(entry.get()), &addresses, nullptr, &error);
+    if (error != nullptr) g_error_free(error);
+    return started != FALSE;
+}
+
+}  // namespace
 
 bool startDetachedProcess(const std::string& commandLine) {
     std::vector<std::string> arguments = splitCommand(commandLine);
     if (arguments.empty()) return false;
     std::vector<gchar*> argv;
-    argv.reserve(arguments.size() + 1);
     for (auto& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
+    return spawn(std::move(argv), G_SPAWN_SEARCH_PATH);
+}
 
-    // Without G_SPAWN_DO_NOT_REAP_CHILD GLib starts the program through an
-    // intermediate child, so it is reparented and never left as a zombie, and
-    // a failed exec is still reported back here.
-    GError* error = nullptr;
-    const gboolean started = g_spawn_async(nullptr, argv.data(), nullptr, G_SPAWN_SEARCH_PATH,
-                                           nullptr, nullptr, nullptr, &error);
-    if (error != nullptr) g_error_free(error);
-    return started != FALSE;
+bool launchBrowser(const BrowserProgram& program, const std::string& argument) {
+    if (program.kind == BrowserProgram::Kind::desktopEntry) {
+        return launchDesktopEntry(program.path, argument);
+    }
+    std::string path = program.path;
+    std::string address = argument;
+    // A registered name without a folder is looked up on PATH, as such a
+    // registration means; a found file runs by exactly its name.
+    const GSpawnFlags flags = program.kind == BrowserProgram::Kind::registeredPath
+                                  ? G_SPAWN_SEARCH_PATH
+                                  : static_cast<GSpawnFlags>(0);
+    return spawn({path.data(), address.data()}, flags);
 }
 
 }  // namespace regApi

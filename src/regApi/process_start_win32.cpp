@@ -5,10 +5,13 @@
 #include <vector>
 
 #include "regApi/ansi_text.hpp"
+#include "regApi/browser_program.hpp"
 
 namespace regApi {
 
-bool startDetachedProcess(const std::string& commandLine) {
+namespace {
+
+bool createProcess(const char* applicationName, const std::string& commandLine) {
     const std::string ansi = ansiFromText(commandLine);
     // CreateProcessA may write into the command line, so it gets a copy.
     std::vector<char> line(ansi.begin(), ansi.end());
@@ -19,13 +22,33 @@ bool startDetachedProcess(const std::string& commandLine) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessA(applicationName, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
         return false;
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return true;
+}
+
+}  // namespace
+
+bool startDetachedProcess(const std::string& commandLine) {
+    return createProcess(nullptr, commandLine);
+}
+
+bool launchBrowser(const BrowserProgram& program, const std::string& argument) {
+    if (program.kind == BrowserProgram::Kind::desktopEntry) return false;
+    // For a path registered in quotes this is the very line it always got.
+    std::string commandLine(1, '"');
+    commandLine += program.path;
+    commandLine += "\" ";
+    commandLine += argument;
+    // A resolved file is named outright, so Windows never tries the shorter
+    // runs of an unquoted path with blanks (C:\Program.exe).
+    const std::string file = ansiFromText(program.path);
+    const bool named = program.kind == BrowserProgram::Kind::file;
+    return createProcess(named ? file.c_str() : nullptr, commandLine);
 }
 
 }  // namespace regApi

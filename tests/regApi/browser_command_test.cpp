@@ -8,6 +8,7 @@
 #include "regApi/browser_command.hpp"
 #include "regApi/memory_registry.hpp"
 #include "test_name.hpp"
+#include "watched_registry.hpp"
 
 namespace regApi {
 namespace {
@@ -62,10 +63,10 @@ std::vector<std::uint8_t> bytesOf(std::string_view text) {
 class BrowserCommandLookup : public testing::TestWithParam<LookupCase> {};
 
 TEST_P(BrowserCommandLookup, CutsTheFirstValueOfTheWebAddressKey) {
-    MemoryRegistry registry;
-    if (GetParam().keyExists) registry.createKey(classesRoot, browserCommandKeyPath);
+    testing_support::WatchedRegistry registry;
+    if (GetParam().keyExists) registry.keys.createKey(classesRoot, browserCommandKeyPath);
     for (const auto& value : GetParam().values) {
-        registry.setValue(classesRoot, browserCommandKeyPath, value);
+        registry.keys.setValue(classesRoot, browserCommandKeyPath, value);
     }
     EXPECT_EQ(getBrowserCommand(registry), GetParam().expected);
     EXPECT_EQ(registry.openKeyCount(), 0u);

@@ -6,9 +6,9 @@
 
 #include "regApi/enum_reg_values.hpp"
 #include "regApi/memory_registry.hpp"
-#include "regApi/value_table_builder.hpp"
 #include "registry_value_cases.hpp"
 #include "test_name.hpp"
+#include "watched_registry.hpp"
 
 namespace regApi {
 namespace {
@@ -17,15 +17,16 @@ using testing_support::dword;
 using testing_support::numbered;
 using testing_support::registryValueCases;
 using testing_support::ValueCase;
+using testing_support::WatchedRegistry;
 
 constexpr const char* testKey = "Software\\MareltoTest";
 
 class EnumRegValuesCases : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(EnumRegValuesCases, ReadsTheValuesInEnumerationOrder) {
-    MemoryRegistry registry;
-    registry.createKey(currentUser, testKey);
-    for (const auto& value : GetParam().stored) registry.setValue(currentUser, testKey, value);
+    WatchedRegistry registry;
+    registry.keys.createKey(currentUser, testKey);
+    for (const auto& value : GetParam().stored) registry.keys.setValue(currentUser, testKey, value);
 
     EXPECT_EQ(enumRegValues(registry, currentUser, testKey), GetParam().expected);
     EXPECT_EQ(registry.openKeyCount(), 0u) << "the opened key must be closed";
@@ -35,29 +36,23 @@ INSTANTIATE_TEST_SUITE_P(
     MemoryRegistry, EnumRegValuesCases, testing::ValuesIn(registryValueCases()),
     [](const testing::TestParamInfo<ValueCase>& info) { return testName(info.param.what); });
 
-TEST(EnumRegValues, TableGrowsByAHundredRowsPastItsLastRowKeepingItsContent) {
+TEST(EnumRegValues, TableGrowsByAHundredRowsPastItsLastRow) {
     struct Step {
         std::size_t index;
-        std::size_t capacityAfter;
+        std::size_t rowsBefore;
+        std::size_t rowsAfter;
     };
-    ValueTableBuilder table;
-    EXPECT_EQ(table.capacity(), 101u);
-    const Step steps[] = {{0, 101}, {100, 101}, {101, 201}, {200, 201}, {201, 301}, {450, 550}};
+    const Step steps[] = {{0, initialTableRows, 101}, {100, 101, 101}, {101, 101, 201},
+                          {200, 201, 201},            {201, 201, 301}, {450, 301, 550}};
     for (const auto& step : steps) {
-        table.reserveRow(step.index);
-        table.setRow(step.index, {numbered("r", step.index), std::int32_t(step.index)});
-        EXPECT_EQ(table.capacity(), step.capacityAfter) << "at index " << step.index;
+        EXPECT_EQ(tableRowsFor(step.index, step.rowsBefore), step.rowsAfter)
+            << "at index " << step.index;
     }
-    const ValueTable finished = std::move(table).finish(202);
-    ASSERT_EQ(finished.size(), 202u);
-    EXPECT_EQ(finished[100], (RegValue{"r100", 100}));
-    EXPECT_EQ(finished[201], (RegValue{"r201", 201}));
-    EXPECT_EQ(finished[1], RegValue{});
 }
 
 TEST(EnumRegValues, PassesOptionsZeroAndReadAccessWithThePath) {
-    MemoryRegistry registry;
-    registry.createKey(classesRoot, "http\\shell\\open\\command");
+    WatchedRegistry registry;
+    registry.keys.createKey(classesRoot, "http\\shell\\open\\command");
     enumRegValues(registry, classesRoot, "HTTP\\Shell\\Open\\Command");
     EXPECT_EQ(registry.lastOpenRequest().root, classesRoot);
     EXPECT_EQ(registry.lastOpenRequest().path, "HTTP\\Shell\\Open\\Command");
@@ -66,16 +61,16 @@ TEST(EnumRegValues, PassesOptionsZeroAndReadAccessWithThePath) {
 }
 
 TEST(EnumRegValues, MissingSubkeyGivesTheEmptyTableAndClosesNothing) {
-    MemoryRegistry registry;
-    registry.setValue(currentUser, "Software\\Other", dword("x", 1));
+    WatchedRegistry registry;
+    registry.keys.setValue(currentUser, "Software\\Other", dword("x", 1));
     EXPECT_TRUE(enumRegValues(registry, currentUser, "Software\\Missing").empty());
     EXPECT_EQ(registry.openKeyCount(), 0u);
 }
 
 TEST(EnumRegValues, EmptyPathReadsTheGivenHandleAndLeavesItOpen) {
-    MemoryRegistry registry;
-    registry.setValue(currentUser, "Software\\Parent", dword("first", 1));
-    registry.setValue(currentUser, "Software\\Parent", dword("second", 2));
+    WatchedRegistry registry;
+    registry.keys.setValue(currentUser, "Software\\Parent", dword("first", 1));
+    registry.keys.setValue(currentUser, "Software\\Parent", dword("second", 2));
     KeyHandle parent = 0;
     ASSERT_EQ(registry.openKey(currentUser, "Software\\Parent", 0, accessKeyRead, parent),
               resultSuccess);
@@ -95,8 +90,8 @@ TEST(EnumRegValues, EmptyPathReadsAPredefinedRootItself) {
 }
 
 TEST(EnumRegValues, SubkeyPathIsRelativeToAnOpenedKey) {
-    MemoryRegistry registry;
-    registry.setValue(currentUser, "Software\\Parent\\Child", dword("c", 3));
+    WatchedRegistry registry;
+    registry.keys.setValue(currentUser, "Software\\Parent\\Child", dword("c", 3));
     KeyHandle parent = 0;
     ASSERT_EQ(registry.openKey(currentUser, "Software\\Parent", 0, accessKeyRead, parent),
               resultSuccess);

@@ -13,7 +13,6 @@
 #include "regApi/browser_command.hpp"
 #include "regApi/enum_reg_values.hpp"
 #include "regApi/open_url.hpp"
-#include "regApi/process_start.hpp"
 #include "runtime/runtime_error.hpp"
 #include "scratch_desktop.hpp"
 #include "test_name.hpp"
@@ -139,21 +138,21 @@ TEST(HttpKeyFromGio, BrowserRegisteredWhileRunningIsFoundAtTheNextLookup) {
     EXPECT_EQ(seen, replaceBin("Invalid|\"{bin}/xdg-open\"", desktop));
 }
 
-// A window that really starts processes and writes down everything else.
+// A window that really starts the browser and writes down everything else.
 class StartingDesktop final : public Desktop {
 public:
     std::string calls;
 
-    bool startProcess(const std::string& commandLine) override {
+    bool startBrowser(const BrowserProgram& program, const std::string& address) override {
         calls += "start;";
-        return startDetachedProcess(commandLine);
+        return Desktop::startBrowser(program, address);
     }
     void processEvents() override { calls += "events;"; }
     void focusMainWindow() override { calls += "focus;"; }
     void showMessage(const std::string& text) override { calls += "message " + text + ";"; }
 };
 
-std::string clickLink() {
+std::string clickLink(const std::string& address) {
     StartingDesktop window;
     try {
         openUrl(address, window);
@@ -163,39 +162,117 @@ std::string clickLink() {
     return window.calls;
 }
 
-TEST(LinkClick, OpensTheAddressThroughXdgOpen) {
-    ScratchDesktop desktop;
-    twoHandlersPreferringBeta(desktop);
-    desktop.addRecorder("xdg-open");
+// Every stand-in a row may set up, the wrong ones included: "a" is where the
+// path of an xdg-open in the folder a"b was once cut off, and the program in
+// the current folder named after the address is what sh ran when it was
+// handed the address instead of a browser.
+const char* const standIns[] = {"xdg-open", "a\"b/xdg-open", "a",       "browser",
+                                "launcher", "http:/www.marelto.example"};
 
-    EXPECT_EQ(desktop.runInside(clickLink), "start;events;focus;");
-    EXPECT_EQ(awaitRecord(desktop.recordOf("xdg-open"), 5s), std::string(address) + "\n");
-    EXPECT_FALSE(awaitRecord(desktop.recordOf("beta-browser"), 0ms));
+// Each stand-in that ran with what it was given, once the expected one has
+// written down its arguments and the others have had time to.
+std::string whatRan(const ScratchDesktop& desktop, const std::string& expected) {
+    if (!expected.empty()) awaitRecord(desktop.recordOf(expected), 5s);
+    std::this_thread::sleep_for(300ms);
+    std::string ran;
+    for (const std::string name : standIns) {
+        if (const auto record = awaitRecord(desktop.recordOf(name), 0ms)) {
+            ran += name + ": " + *record;
+        }
+    }
+    return ran;
 }
 
-TEST(LinkClick, WithoutXdgOpenStartsTheHandlerItself) {
-    ScratchDesktop desktop;
-    twoHandlersPreferringBeta(desktop);
-
-    EXPECT_EQ(desktop.runInside(clickLink), "start;events;focus;");
-    EXPECT_EQ(awaitRecord(desktop.recordOf("beta-browser"), 5s), std::string(address) + "\n");
+void addBrowser(ScratchDesktop& desktop, const std::string& exec) {
+    desktop.addRecorder("browser");
+    desktop.addHttpHandler("browser", replaceBin(exec, desktop));
 }
 
-TEST(LinkClick, WithoutAHandlerShowsTheMessageAndStartsNothing) {
-    ScratchDesktop desktop;
-    desktop.addRecorder("xdg-open");
+struct ClickCase {
+    const char* what;
+    std::function<void(ScratchDesktop&)> setUp;
+    std::string address;
+    std::string expectedCalls;
+    std::string expectedRun;  // "<stand-in>: <its arguments, one a line>" or nothing
 
-    EXPECT_EQ(desktop.runInside(clickLink), "message Unable to open URL. Install browser first!;");
-    EXPECT_FALSE(awaitRecord(desktop.recordOf("xdg-open"), 300ms));
+    // Failure messages name the row instead of dumping its bytes.
+    friend void PrintTo(const ClickCase& row, std::ostream* out) { *out << row.what; }
+};
+
+class LinkClick : public testing::TestWithParam<ClickCase> {};
+
+TEST_P(LinkClick, StartsOnlyTheBrowserWithTheAddressAsOneArgument) {
+    ScratchDesktop desktop;
+    desktop.addRecorder("http:/www.marelto.example");
+    GetParam().setUp(desktop);
+    const std::string address = GetParam().address;
+
+    EXPECT_EQ(desktop.runInside([&address] { return clickLink(address); }),
+              GetParam().expectedCalls);
+    const std::string& expected = GetParam().expectedRun;
+    EXPECT_EQ(whatRan(desktop, expected.substr(0, expected.find(':'))), expected);
 }
 
-TEST(LinkClick, HandlerThatCannotStartEndsWithErrorFiftyThree) {
-    ScratchDesktop desktop;
-    desktop.addHttpHandler(
-        "broken", desktop.addScript("broken-browser", "/nonexistent/interpreter", "").string());
+constexpr const char* started = "start;events;focus;";
+constexpr const char* toldNoBrowser = "message Unable to open URL. Install browser first!;";
 
-    EXPECT_EQ(desktop.runInside(clickLink), "start;error 53");
-}
+INSTANTIATE_TEST_SUITE_P(
+    ScratchHome, LinkClick,
+    testing::Values(
+        ClickCase{"xdg-open on PATH",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "{bin}/browser");
+                      d.addRecorder("xdg-open");
+                  },
+                  address, started, "xdg-open: http://www.marelto.example\n"},
+        ClickCase{"xdg-open in a folder whose name holds a quote",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "{bin}/browser");
+                      d.addPathFolder("a\"b");
+                      d.addRecorder("a\"b/xdg-open");
+                      d.addRecorder("a");
+                  },
+                  address, started, "a\"b/xdg-open: http://www.marelto.example\n"},
+        ClickCase{"without xdg-open a plain handler",
+                  [](ScratchDesktop& d) { addBrowser(d, "{bin}/browser"); }, address, started,
+                  "browser: http://www.marelto.example\n"},
+        ClickCase{"without xdg-open a handler run by sh -c",
+                  [](ScratchDesktop& d) { addBrowser(d, "/bin/sh -c '{bin}/browser \"$1\"' sh"); },
+                  address, started, "browser: http://www.marelto.example\n"},
+        ClickCase{"without xdg-open a handler run by env",
+                  [](ScratchDesktop& d) { addBrowser(d, "/usr/bin/env VAR=1 {bin}/browser"); },
+                  address, started, "browser: http://www.marelto.example\n"},
+        ClickCase{"without xdg-open a sandbox launcher",
+                  [](ScratchDesktop& d) {
+                      d.addRecorder("launcher");
+                      d.addHttpHandler("sandboxed", replaceBin("{bin}/launcher run --branch=stable "
+                                                               "org.example.Browser",
+                                                               d));
+                  },
+                  address, started,
+                  "launcher: run\n--branch=stable\norg.example.Browser\nhttp://www.marelto.example\n"},
+        ClickCase{"address with a quote and blanks is encoded",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "{bin}/browser");
+                      d.addRecorder("xdg-open");
+                  },
+                  "http://a.example/x y\"z --new", started,
+                  "xdg-open: http://a.example/x%20y%22z%20--new\n"},
+        ClickCase{"address that is not http",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "{bin}/browser");
+                      d.addRecorder("xdg-open");
+                  },
+                  "file:///etc/passwd", toldNoBrowser, ""},
+        ClickCase{"no handler", [](ScratchDesktop& d) { d.addRecorder("xdg-open"); }, address,
+                  toldNoBrowser, ""},
+        ClickCase{"xdg-open that cannot start",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "{bin}/browser");
+                      d.addScript("xdg-open", "/nonexistent/interpreter", "");
+                  },
+                  address, "start;error 53", ""}),
+    [](const testing::TestParamInfo<ClickCase>& info) { return testName(info.param.what); });
 
 }  // namespace
 }  // namespace regApi

@@ -1,9 +1,9 @@
 #pragma once
 
 // A throw-away freedesktop home for the tests: its own XDG data and config
-// folders, a bin folder that is the whole PATH, desktop entries and
-// mimeapps.list written on demand. GLib reads the XDG variables only once per
-// process, so each scenario runs in a child process of its own.
+// folders, a bin folder that is PATH and the current folder, desktop entries
+// and mimeapps.list written on demand. GLib reads the XDG variables only once
+// per process, so each scenario runs in a child process of its own.
 
 #include <chrono>
 #include <filesystem>
@@ -22,12 +22,15 @@ public:
 
     const std::filesystem::path& bin() const { return bin_; }
 
-    // An executable script in bin/ with the given body after the #! line.
+    // An executable script in bin/ with the given body after the #! line; the
+    // name may lead through folders below bin/.
     std::filesystem::path addScript(const std::string& name, const std::string& interpreter,
                                     const std::string& body);
     // A stand-in program that writes its arguments, one a line, to recordOf(name).
     std::filesystem::path addRecorder(const std::string& name);
     std::filesystem::path recordOf(const std::string& name) const;
+    // A folder below bin/ put on PATH ahead of bin/ itself.
+    std::filesystem::path addPathFolder(const std::string& name);
 
     // A desktop entry declaring it handles http, with Exec=<exec> %u.
     void addHttpHandler(const std::string& id, const std::string& exec);
@@ -44,9 +47,11 @@ private:
     std::filesystem::path data_;
     std::filesystem::path config_;
     std::string httpHandlers_;
+    std::string path_;
 };
 
-// The recorded arguments once the file appears, or nothing after `patience`.
+// The recorded arguments once the file appears, or nothing after `patience`;
+// the file is looked for at least once.
 std::optional<std::string> awaitRecord(const std::filesystem::path& record,
                                        std::chrono::milliseconds patience);
 

@@ -41,6 +41,7 @@ ScratchDesktop::ScratchDesktop() {
                             root_ / "system-config"}) {
         fs::create_directories(dir);
     }
+    path_ = bin_.string();
 }
 
 ScratchDesktop::~ScratchDesktop() {
@@ -63,9 +64,17 @@ fs::path ScratchDesktop::recordOf(const std::string& name) const {
 fs::path ScratchDesktop::addRecorder(const std::string& name) {
     // Written aside and renamed, so a reader never sees half a record.
     const std::string record = recordOf(name).string();
+    fs::create_directories(recordOf(name).parent_path());
     return addScript(name, "/bin/sh",
                      "printf '%s\\n' \"$@\" > '" + record + ".part' && /bin/mv '" + record +
                          ".part' '" + record + "'\n");
+}
+
+fs::path ScratchDesktop::addPathFolder(const std::string& name) {
+    const fs::path folder = bin_ / name;
+    fs::create_directories(folder);
+    path_ = folder.string() + ":" + path_;
+    return folder;
 }
 
 void ScratchDesktop::addHttpHandler(const std::string& id, const std::string& exec) {
@@ -92,7 +101,8 @@ std::string ScratchDesktop::runInside(const std::function<std::string()>& scenar
     if (child == 0) {
         close(pipeEnds[0]);
         setenv("HOME", root_.c_str(), 1);
-        setenv("PATH", bin_.c_str(), 1);
+        setenv("PATH", path_.c_str(), 1);
+        if (chdir(bin_.c_str()) != 0) _exit(1);
         setenv("XDG_DATA_HOME", data_.c_str(), 1);
         setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
         setenv("XDG_DATA_DIRS", (root_ / "system-data").c_str(), 1);
@@ -132,11 +142,11 @@ std::string ScratchDesktop::runInside(const std::function<std::string()>& scenar
 
 std::optional<std::string> awaitRecord(const fs::path& record, std::chrono::milliseconds patience) {
     const auto deadline = std::chrono::steady_clock::now() + patience;
-    while (std::chrono::steady_clock::now() < deadline) {
+    for (;;) {
         if (fs::exists(record)) return readFile(record);
+        if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    return std::nullopt;
 }
 
 }  // namespace regApi::testing_support
