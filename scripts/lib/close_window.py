@@ -14,7 +14,11 @@ from Xlib import X, display, protocol
 
 
 def find_window(root, part):
-    for child in root.query_tree().children:
+    try:
+        children = root.query_tree().children
+    except Exception:  # a window that went away while we looked
+        return None
+    for child in children:
         try:
             name = child.get_wm_name()
             attrs = child.get_attributes()
@@ -46,13 +50,15 @@ def main():
     if icon is None or len(icon.value) < 2:
         print(f"'{window.get_wm_name()}' shows no icon", file=sys.stderr)
         return 2
+    # Read before closing: the window may be gone by the time we could ask.
+    name = window.get_wm_name()
     protocols = d.intern_atom("WM_PROTOCOLS")
     delete = d.intern_atom("WM_DELETE_WINDOW")
     event = protocol.event.ClientMessage(
         window=window, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0]))
     window.send_event(event)
     d.flush()
-    print(f"closed '{window.get_wm_name()}'")
+    print(f"closed '{name}'")
     return 0
 
 
