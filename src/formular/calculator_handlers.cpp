@@ -19,13 +19,24 @@ using formular::forDisplay;
 using formular::systemRegionalSettings;
 using formular::toUtf8;
 
+namespace {
+
+// A result label is announced by its heading, so the result it shows goes
+// into its description, where a screen reader finds and speaks it.
+void showResult(QLabel* label, const QString& result) {
+    label->setText(result);
+    label->setAccessibleDescription(result);
+}
+
+}  // namespace
+
 void Formular::cmd_Dichte_Click() {
     runReported([this] {
         const std::string density = toUtf8(txt_Dichte->text());
         const std::string temperature = toUtf8(txt_Temperatur->text());
         const std::string litres = toUtf8(txt_Liter->text());
-        lbl_ergebnis->setText(forDisplay(
-            calculators::newWaterResult(density, temperature, litres, systemRegionalSettings())));
+        showResult(lbl_ergebnis, forDisplay(calculators::newWaterResult(
+                                     density, temperature, litres, systemRegionalSettings())));
     });
 }
 
@@ -34,8 +45,8 @@ void Formular::Command1_Click() {
         const std::string densityNow = toUtf8(txt_Dichtejetzt->text());
         const std::string densityNew = toUtf8(txt_Dichteneu->text());
         const std::string litres = toUtf8(txt2_Liter->text());
-        lbl2_ergebnis->setText(forDisplay(calculators::densityChangeResult(
-            densityNow, densityNew, litres, systemRegionalSettings())));
+        showResult(lbl2_ergebnis, forDisplay(calculators::densityChangeResult(
+                                      densityNow, densityNew, litres, systemRegionalSettings())));
     });
 }
 

@@ -3,6 +3,7 @@
 #include "formular/caption_wrap.hpp"
 #include "formular/label_fit.hpp"
 #include "formular/link_label.hpp"
+#include "formular/push_button.hpp"
 #include "formular/result_text.hpp"
 #include "formular/typefaces.hpp"
 
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -43,17 +43,10 @@ QWidget* makeResultField(std::string_view text, bool reachedByTab) {
     return field;
 }
 
-QWidget* makeButton(const QString& caption) {
-    auto* button = new QPushButton(caption);
-    // Enter in a text field must not press anything.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
-
 // A check box caption longer than the box is wide goes on two lines, as
-// the box is tall enough for them.
+// the box is tall enough for them; a screen reader still reads one line.
 void fitCaption(QCheckBox& checkBox) {
+    checkBox.setAccessibleName(checkBox.text());
     QStyleOptionButton option;
     option.initFrom(&checkBox);
     const int indicator =
@@ -83,7 +76,7 @@ QWidget* makeWidget(const ControlDescription& description) {
         case ControlKind::ResultField:
             return makeResultField(description.caption, description.tabIndex > 0);
         case ControlKind::Button:
-            return makeButton(caption);
+            return new PushButton(caption);
         case ControlKind::CheckBox:
             return new QCheckBox(caption);
         case ControlKind::Panel:

@@ -1,8 +1,11 @@
 #include "formular/formular.hpp"
 
+#include "formular/accessible_factory.hpp"
+#include "formular/accessible_naming.hpp"
 #include "formular/control_builder.hpp"
 #include "formular/control_tables.hpp"
 #include "formular/link_label.hpp"
+#include "formular/panel_accessible.hpp"
 #include "formular/publisher.hpp"
 #include "formular/release.hpp"
 #include "formular/typefaces.hpp"
@@ -61,6 +64,7 @@ Formular::Formular(QWidget* parent)
     : QWidget(parent, fixedWindowFlags),
       reportError_(messageBoxReporter(this)),
       presentMessage_(messageBoxPresenter(this)) {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("formular"));
     setWindowTitle(fromUtf8(publisher::hostName) + QStringLiteral(" Marelto V") +
                    fromUtf8(release::shownVersion));
@@ -114,6 +118,8 @@ void Formular::buildWindow() {
     frm_ueber = control<QGroupBox>("frm_ueber");
     frm_changewater = control<QGroupBox>("frm_changewater");
     frm_Frischwasser = control<QGroupBox>("frm_Frischwasser");
+    new PanelSightWatcher(
+        {Frm_kalzium, frm_magnesium, frm_ueber, frm_changewater, frm_Frischwasser}, this);
 
     txt_Temperatur = control<QLineEdit>("txt_Temperatur");
     txt_Liter = control<QLineEdit>("txt_Liter");
@@ -139,6 +145,8 @@ void Formular::buildWindow() {
     lbl_plusmagnesium = control<QLabel>("lbl_plusmagnesium");
     txt_plusmagnesium = control<QLineEdit>("txt_plusmagnesium");
     ergebnis_kalzium = control<QPlainTextEdit>("ergebnis_kalzium");
+
+    nameControls(*this);
 }
 
 void Formular::connectHandlers() {

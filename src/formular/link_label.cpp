@@ -8,6 +8,10 @@ namespace formular {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
 
+void LinkLabel::click() {
+    emit clicked();
+}
+
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         pressed_ = true;
@@ -28,6 +32,16 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (wasPressed && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
+}
+
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double-click arrives as this event; Qt would
+    // treat it as a new press, and its release would open the link again.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QLabel::mouseDoubleClickEvent(event);
 }
 
 }  // namespace formular

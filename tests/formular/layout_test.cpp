@@ -79,11 +79,11 @@ void LayoutTest::controls_data() {
     row("frm_Frischwasser", window, "QGroupBox", twips(120, 960, 5295, 3735),
         "Neues Wasser ansetzten");
     row("frm_changewater", window, "QGroupBox", twips(6000, 360, 5295, 3735), "Dichte verändern");
-    row("cmd_ueber", window, "QPushButton", twips(4320, 4800, 1095, 375), "Über");
+    row("cmd_ueber", window, "formular::PushButton", twips(4320, 4800, 1095, 375), "Über");
     row("frm_ueber", window, "QGroupBox", twips(1080, 6360, 5295, 3735), "Über");
-    row("Command2", window, "QPushButton", twips(240, 4800, 1095, 375), "Salz");
-    row("Command3", window, "QPushButton", twips(1440, 4800, 1095, 375), "Magnesium");
-    row("Command4", window, "QPushButton", twips(2640, 4800, 1095, 375), "Calcium");
+    row("Command2", window, "formular::PushButton", twips(240, 4800, 1095, 375), "Salz");
+    row("Command3", window, "formular::PushButton", twips(1440, 4800, 1095, 375), "Magnesium");
+    row("Command4", window, "formular::PushButton", twips(2640, 4800, 1095, 375), "Calcium");
     row("frm_magnesium", window, "QGroupBox", twips(5760, 2880, 5295, 3735), "Magnesium erhöhen");
     row("Frm_kalzium", window, "QGroupBox", twips(5760, 5400, 5295, 3735),
         "Calcium (Magnesium) erhöhen nach Baling");
@@ -94,12 +94,13 @@ void LayoutTest::controls_data() {
     row("txt_Temperatur", newWater, "QLineEdit", twips(360, 840, 495, 375), "25");
     row("lbl_Liter", newWater, "QLabel", twips(1920, 360, 1095, 375), "Wassermenge in Liter");
     row("txt_Liter", newWater, "QLineEdit", twips(1920, 840, 975, 375), "20");
-    row("cmd_changewater", newWater, "QPushButton", twips(3600, 240, 1455, 375), "Wasser ändern");
+    row("cmd_changewater", newWater, "formular::PushButton", twips(3600, 240, 1455, 375),
+        "Wasser ändern");
     row("lbl_Dichte", newWater, "QLabel", twips(360, 1440, 2415, 495),
         "Gewünschte Spezifische Dichte (Normal ist 1,023)");
     row("txt_Dichte", newWater, "QLineEdit", twips(360, 1920, 615, 375), "1,023");
     row("Label1", newWater, "QLabel", twips(1080, 2040, 855, 255), "Kg/Liter");
-    row("cmd_Dichte", newWater, "QPushButton", twips(2760, 1920, 1935, 375), "Berechnen");
+    row("cmd_Dichte", newWater, "formular::PushButton", twips(2760, 1920, 1935, 375), "Berechnen");
     row("Label2", newWater, "QLabel", twips(360, 2400, 1695, 255), "Benötigte Salzmenge");
     row("lbl_ergebnis", newWater, "QLabel", twips(600, 2640, 4335, 615), "");
     row("Label21", newWater, "QLabel", twips(360, 3240, 4215, 375), warning);
@@ -109,10 +110,10 @@ void LayoutTest::controls_data() {
     row("txt2_Liter", change, "QLineEdit", twips(360, 840, 975, 375), "20");
     row("Label6", change, "QLabel", twips(1800, 360, 975, 375), "Momentane Dichte");
     row("txt_Dichtejetzt", change, "QLineEdit", twips(1800, 840, 615, 375), "1,023");
-    row("cmd_newater", change, "QPushButton", twips(3600, 240, 1455, 375), "Neues Wasser");
+    row("cmd_newater", change, "formular::PushButton", twips(3600, 240, 1455, 375), "Neues Wasser");
     row("Label7", change, "QLabel", twips(360, 1440, 975, 375), "Gewünschte Dichte ");
     row("txt_Dichteneu", change, "QLineEdit", twips(360, 1920, 735, 375), "1,024");
-    row("Command1", change, "QPushButton", twips(2760, 1920, 1935, 375), "Berechnen");
+    row("Command1", change, "formular::PushButton", twips(2760, 1920, 1935, 375), "Berechnen");
     row("Label9", change, "QLabel", twips(360, 2400, 975, 255), "Ergebnis");
     row("lbl2_ergebnis", change, "QLabel", twips(360, 2640, 4455, 615), "");
     row("Label28", change, "QLabel", twips(360, 3240, 4215, 375), warning);
@@ -126,7 +127,7 @@ void LayoutTest::controls_data() {
     row("Label26", magnesium, "QLabel", twips(360, 1320, 2055, 615),
         "Gewünschter Magnesiumgehalt mg/Liter (natürlich ist 1300)");
     row("magnesium_ziel", magnesium, "QLineEdit", twips(360, 2040, 1215, 375), "1300");
-    row("Command5", magnesium, "QPushButton", twips(2760, 2040, 1815, 375), "Berechnen");
+    row("Command5", magnesium, "formular::PushButton", twips(2760, 2040, 1815, 375), "Berechnen");
     row("Label27", magnesium, "QLabel", twips(360, 2520, 1455, 255), "Benötigte Mengen");
     row("txt_magerg", magnesium, "QPlainTextEdit", twips(360, 2760, 4695, 855), "");
 
@@ -147,7 +148,7 @@ void LayoutTest::controls_data() {
     row("lbl_plusmagnesium", calcium, "QLabel", twips(2400, 1680, 2295, 615),
         "Gewünschter Magnesiumgehalt mg/Liter (optimal ist 1300)");
     row("txt_plusmagnesium", calcium, "QLineEdit", twips(2400, 2160, 1215, 375), "1300");
-    row("Command6", calcium, "QPushButton", twips(3960, 2160, 1215, 375), "Berechnen");
+    row("Command6", calcium, "formular::PushButton", twips(3960, 2160, 1215, 375), "Berechnen");
     row("ergebnis_kalzium", calcium, "QPlainTextEdit", twips(120, 2640, 5055, 975), "");
 }
 

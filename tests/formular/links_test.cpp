@@ -56,10 +56,11 @@ void install(ScratchDesktop& desktop, Browser browser) {
     }
 }
 
-// A fresh window, the buttons pressed, then the clicks on the link. Returns
-// what the user was told, one entry a line, and the panel then in view.
+// A fresh window, the buttons pressed, then the clicks (or one double-click)
+// on the link. Returns what the user was told, one entry a line, and the
+// panel then in view.
 std::string clickInWindow(const QStringList& presses, const QString& link,
-                          Qt::MouseButton button, int clicks) {
+                          Qt::MouseButton button, int clicks, bool doubleClick) {
     Formular window;
     QStringList told;
     window.setErrorReporter(
@@ -71,6 +72,13 @@ std::string clickInWindow(const QStringList& presses, const QString& link,
     }
     for (const QString& name : presses) {
         probe::press(window, name);
+    }
+    if (doubleClick) {
+        // Through the window, so that Qt makes the double-click out of two
+        // clicks as it does for the system's mouse.
+        const QWidget* label = control(window, link);
+        QTest::mouseDClick(window.windowHandle(), button, {},
+                           label->mapTo(&window, label->rect().center()));
     }
     for (int i = 0; i < clicks; ++i) {
         QTest::mouseClick(control(window, link), button);
@@ -87,14 +95,16 @@ void LinksTest::click_data() {
     QTest::addColumn<QString>("link");
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<int>("clicks");
+    QTest::addColumn<bool>("doubleClick");
     QTest::addColumn<QString>("told");
     QTest::addColumn<QString>("opened");  // empty: nothing may start
 
     const auto row = [](const char* name, Browser browser, const QStringList& presses,
                         const char* link, const QString& told, const QString& opened,
-                        Qt::MouseButton button = Qt::LeftButton, int clicks = 1) {
+                        Qt::MouseButton button = Qt::LeftButton, int clicks = 1,
+                        bool doubleClick = false) {
         QTest::newRow(name) << browser << presses << QString::fromLatin1(link) << button
-                            << clicks << told << opened;
+                            << clicks << doubleClick << told << opened;
     };
     const QString newWater = QStringLiteral("in view: frm_Frischwasser");
     const QString about = QStringLiteral("in view: frm_ueber");
@@ -116,6 +126,8 @@ void LinksTest::click_data() {
     row("no browser, Label23", None, {}, "Label23", noBrowser + '\n' + newWater, {});
     row("no browser, Label3", None, toAbout, "Label3", noBrowser + '\n' + about, {});
     row("no browser, Label17", None, toAbout, "Label17", noBrowser + '\n' + about, {});
+    row("no browser, Label23 double-clicked", None, {}, "Label23", noBrowser + '\n' + newWater,
+        {}, Qt::LeftButton, 0, true);
 
     // The error ends the click, not the program: the next click is reported
     // the same way.
@@ -129,13 +141,14 @@ void LinksTest::click() {
     QFETCH(QString, link);
     QFETCH(Qt::MouseButton, button);
     QFETCH(int, clicks);
+    QFETCH(bool, doubleClick);
     QFETCH(QString, told);
     QFETCH(QString, opened);
 
     ScratchDesktop desktop;
     install(desktop, browser);
-    const std::string seen =
-        desktop.runInside([&] { return clickInWindow(presses, link, button, clicks); });
+    const std::string seen = desktop.runInside(
+        [&] { return clickInWindow(presses, link, button, clicks, doubleClick); });
     QCOMPARE(QString::fromStdString(seen), told);
 
     const auto record = awaitRecord(desktop.recordOf("xdg-open"), opened.isEmpty() ? 500ms : 10s);

@@ -1,0 +1,48 @@
+#pragma once
+
+// Panels as assistive technology sees them. The window parks panels out of
+// sight by moving them, never by hiding them, so Qt would report every panel
+// and its controls as showing; here a panel out of sight is offscreen and
+// has no children, and its coming and going is announced.
+
+#include <QAccessibleWidget>
+#include <QObject>
+
+#include <utility>
+#include <vector>
+
+class QGroupBox;
+
+namespace formular {
+
+// In sight: inside its window's client area and not covered by a panel
+// stacked above it.
+bool inSight(const QWidget& panel);
+
+class PanelAccessible : public QAccessibleWidget {
+public:
+    explicit PanelAccessible(QGroupBox* panel);
+
+    QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+};
+
+// Sends the show or hide event for each panel whose sight changed when any
+// of them moves.
+class PanelSightWatcher : public QObject {
+    Q_OBJECT
+
+public:
+    PanelSightWatcher(const std::vector<QWidget*>& panels, QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::vector<std::pair<QWidget*, bool>> panels_;  // each with whether it was in sight
+};
+
+}  // namespace formular
