@@ -3,6 +3,8 @@
 // The window's controls as data: the title area, the navigation row and the
 // five panels, then the contents of each calculator panel. Places and sizes
 // are in twips relative to the container (window client area or panel).
+// The captions are the program's own, spellings included ("ansetzten",
+// "Wassertemperaur", "Clacium", "Baling"): keep them as they are.
 
 #include "formular/control_description.hpp"
 #include "formular/maker.hpp"
