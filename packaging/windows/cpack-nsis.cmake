@@ -13,7 +13,7 @@ set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_URL_INFO_ABOUT "http://muster.example")
 # A 64-bit installer: the program is 64-bit, and Debian's 64-bit Wine runs
 # it, which could not run the 32-bit stub NSIS uses by default.
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget amd64-unicode")
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_FILE_NAME "Marelto-${PROJECT_VERSION}-win64")

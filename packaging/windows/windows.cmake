@@ -13,6 +13,7 @@ target_sources(marelto PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/marelto.rc)
 install(TARGETS marelto RUNTIME DESTINATION .)
 
 if(CMAKE_CROSSCOMPILING)
+  find_package(Qt6 REQUIRED COMPONENTS Widgets)
   # Qt's deployment tool does not run on a Linux host: the files are named
   # here. The Qt libraries are LGPL and ship as the DLLs they were built as.
   install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
