@@ -55,9 +55,12 @@ ensure_locale() {
   fi
 }
 
-configure_and_build() {
-  local dir=$1
+# Configures and builds one of CMakePresets.json's presets, in build/PRESET;
+# further arguments go to the build (such as --target).
+build_preset() {
+  local preset=$1
   shift
-  cmake -S "$marelto_root" -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir" -j "$(nproc)"
+  (cd "$marelto_root" &&
+    cmake --preset "$preset" >/dev/null &&
+    cmake --build --preset "$preset" -j "$(nproc)" "$@")
 }
