@@ -17,3 +17,10 @@ set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_FILE_NAME "Marelto-${PROJECT_VERSION}-win64")
+# The installer remembers its folder under the company's key; the uninstaller
+# of CPack's template removes the program's subkey only, which would leave an
+# empty company key behind.
+# Single quotes: CPack hands the text on without escaping double ones.
+string(CONCAT CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+  "DeleteRegKey SHCTX 'Software\\\\${MARELTO_COMPANY}\\\\Marelto'\n"
+  "  DeleteRegKey /ifempty SHCTX 'Software\\\\${MARELTO_COMPANY}'")
