@@ -49,9 +49,11 @@ void install(ScratchDesktop& desktop, Browser browser) {
             desktop.addRecorder("xdg-open");
             break;
         case Browser::CannotStart:
-            desktop.addHttpHandler(
-                "broken",
-                desktop.addScript("broken-browser", "/nonexistent/interpreter", "").string());
+            // The opener itself cannot be started: its interpreter is missing.
+            // (A desktop entry GIO launches is started through a helper, so a
+            // browser that fails there is never reported back.)
+            desktop.addHttpHandler("browser", desktop.addRecorder("browser").string());
+            desktop.addScript("xdg-open", "/nonexistent/interpreter", "");
             break;
     }
 }
