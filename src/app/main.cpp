@@ -9,7 +9,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("example.marelto.Marelto"));
     QIcon icon;
     for (const char* size : {"48", "64"}) {
-        icon.addFile(QStringLiteral(":/icons/%1/example.marelto.Marelto.png").arg(QLatin1String(size)));
+        icon.addFile(
+            QStringLiteral(":/icons/%1/example.marelto.Marelto.png").arg(QLatin1String(size)));
     }
     QApplication::setWindowIcon(icon);
 

@@ -67,9 +67,9 @@ std::string calciumResult(std::string_view litres, std::string_view calciumNow,
         mul(calcium, dose::chlorideFreeSaltPerMgCalcium),
         mul(calcium, dose::replacedSeaSaltPerMgCalcium),
     };
-    for (double* amount : {&dose.calciumChloride, &dose.magnesiumChloride,
-                           &dose.magnesiumSulfate, &dose.hydrogenCarbonate,
-                           &dose.chlorideFreeSalt, &dose.replacedSeaSalt}) {
+    for (double* amount :
+         {&dose.calciumChloride, &dose.magnesiumChloride, &dose.magnesiumSulfate,
+          &dose.hydrogenCarbonate, &dose.chlorideFreeSalt, &dose.replacedSeaSalt}) {
         *amount = truncate2(*amount);
     }
 
@@ -78,8 +78,10 @@ std::string calciumResult(std::string_view litres, std::string_view calciumNow,
     if (withMagnesium) {
         report += amountLine(dose.calciumChloride, "g Claciumchlorid Dihydrat (CaCl2 x 2H2O) ", rs);
         report += amountLine(dose.hydrogenCarbonate, "g Natrium Hydrogencarbonat (NaHCO3) ", rs);
-        report += amountLine(dose.magnesiumChloride, "g Magnesiumchlorid Hexahydrat (MgCl2 x 6H2O)", rs);
-        report += amountLine(dose.magnesiumSulfate, "gMagnesiumsulfat Heptahydrat (MgSO4 x 7H2O)", rs);
+        report +=
+            amountLine(dose.magnesiumChloride, "g Magnesiumchlorid Hexahydrat (MgCl2 x 6H2O)", rs);
+        report +=
+            amountLine(dose.magnesiumSulfate, "gMagnesiumsulfat Heptahydrat (MgSO4 x 7H2O)", rs);
         report += amountLine(dose.chlorideFreeSalt, "g Natriumchlorid freies Meersalz ", rs);
     } else {
         report += amountLine(dose.calciumChloride, "g Claciumchlorid Dihydrat (CaCl2 x 2H2O)", rs);

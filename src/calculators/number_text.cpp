@@ -141,8 +141,8 @@ double toNumber(std::string_view text, const RegionalSettings& rs) {
     double value = 0.0;
     const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        const long long magnitude = leadingExponent(intDigits, fracDigits) +
-                                    saturatingExponent(expDigits, expSign == '-');
+        const long long magnitude =
+            leadingExponent(intDigits, fracDigits) + saturatingExponent(expDigits, expSign == '-');
         if (magnitude >= 0) throw runtime::RuntimeError(runtime::Overflow);
         return sign == '-' ? -0.0 : 0.0;  // too small to represent
     }

@@ -11,10 +11,10 @@ double reachableSalinity(double density, double temperature, const RegionalSetti
     const auto search = seawater::searchSalinity(density, temperature);
     if (!search.converged) {
         // Named as the user typed it, in kg per litre.
-        throw runtime::RuntimeError(
-            runtime::InvalidArgument,
-            "Die Dichte " + toText(density / 1000.0, rs) + " Kg/Liter ist bei " +
-                toText(temperature, rs) + " Grad Celsius mit Meersalz nicht erreichbar.");
+        throw runtime::RuntimeError(runtime::InvalidArgument,
+                                    "Die Dichte " + toText(density / 1000.0, rs) +
+                                        " Kg/Liter ist bei " + toText(temperature, rs) +
+                                        " Grad Celsius mit Meersalz nicht erreichbar.");
     }
     return search.salinity;
 }

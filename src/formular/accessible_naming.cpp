@@ -18,8 +18,8 @@ template <class Widget>
 Widget& control(const QWidget& window, std::string_view name) {
     auto* widget = window.findChild<Widget*>(fromUtf8(name));
     if (widget == nullptr) {
-        qFatal("accessible names: control %.*s missing from the control tables",
-               int(name.size()), name.data());
+        qFatal("accessible names: control %.*s missing from the control tables", int(name.size()),
+               name.data());
     }
     return *widget;
 }

@@ -50,9 +50,7 @@ struct PanelDescription {
 
 inline constexpr int twipsPerPixel = 15;
 
-constexpr int toPixels(int twips) {
-    return twips / twipsPerPixel;
-}
+constexpr int toPixels(int twips) { return twips / twipsPerPixel; }
 
 // Every place and size must land on whole pixels, or the layout would drift.
 constexpr bool onPixelGrid(std::span<const ControlDescription> controls) {

@@ -28,6 +28,9 @@ inline constexpr int viewTop = 960;
 inline constexpr int parkLeft = 9000;
 inline constexpr int parkTop = 9000;
 
+// One control per line, however wide: the rows read as a table.
+// clang-format off
+
 // Directly on the window, in stacking order from the top down: a panel
 // nearer the top hides one below it when both are at the view position.
 // The tab indices give the navigation row's focus order.
@@ -126,6 +129,8 @@ inline constexpr std::array aboutControls{
     ControlDescription{"Label17", Link, maker::webAddressLine, 3000, 1680, 2175, 255, 0, ControlStyle::MakerLink},
     ControlDescription{"Label22", Label, release::versionLine, 3000, 1920, 2055, 255},
 };
+
+// clang-format on
 
 // Panels with contents, in the order their controls join the focus chain.
 inline constexpr std::array panels{

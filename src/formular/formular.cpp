@@ -76,9 +76,7 @@ Formular::Formular(QWidget* parent)
     txt_Temperatur->setFocus(Qt::OtherFocusReason);
 }
 
-void Formular::setErrorReporter(ErrorReporter reporter) {
-    reportError_ = std::move(reporter);
-}
+void Formular::setErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
 
 void Formular::setMessagePresenter(MessagePresenter presenter) {
     presentMessage_ = std::move(presenter);

@@ -12,17 +12,11 @@
 
 #include <string>
 
-void Formular::Label23_Click() {
-    openReported(std::string(formular::publisher::address));
-}
+void Formular::Label23_Click() { openReported(std::string(formular::publisher::address)); }
 
-void Formular::Label3_Click() {
-    openReported(std::string(formular::publisher::address));
-}
+void Formular::Label3_Click() { openReported(std::string(formular::publisher::address)); }
 
-void Formular::Label17_Click() {
-    openReported(std::string(formular::maker::webAddress));
-}
+void Formular::Label17_Click() { openReported(std::string(formular::maker::webAddress)); }
 
 void Formular::openReported(const std::string& address) {
     runReported([this, &address] {

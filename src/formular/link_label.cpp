@@ -8,9 +8,7 @@ namespace formular {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
 
-void LinkLabel::click() {
-    emit clicked();
-}
+void LinkLabel::click() { emit clicked(); }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {

@@ -9,7 +9,6 @@
 
 #include <QGroupBox>
 
-
 namespace {
 
 constexpr QPoint viewPosition{formular::toPixels(formular::tables::viewLeft),
@@ -19,13 +18,9 @@ constexpr QPoint parkingPosition{formular::toPixels(formular::tables::parkLeft),
 
 }  // namespace
 
-void Formular::showPanel(QGroupBox* panel) {
-    panel->move(viewPosition);
-}
+void Formular::showPanel(QGroupBox* panel) { panel->move(viewPosition); }
 
-void Formular::parkPanel(QGroupBox* panel) {
-    panel->move(parkingPosition);
-}
+void Formular::parkPanel(QGroupBox* panel) { panel->move(parkingPosition); }
 
 QGroupBox* Formular::panelInView() const {
     // Children are kept in stacking order, bottom first.

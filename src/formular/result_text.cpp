@@ -2,9 +2,7 @@
 
 namespace formular {
 
-std::string toUtf8(const QString& text) {
-    return text.toStdString();
-}
+std::string toUtf8(const QString& text) { return text.toStdString(); }
 
 QString forDisplay(const std::string& result) {
     QString text = QString::fromStdString(result);

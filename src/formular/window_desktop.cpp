@@ -16,13 +16,9 @@ bool WindowDesktop::startProcess(const std::string& commandLine) {
     return regApi::startDetachedProcess(commandLine);
 }
 
-void WindowDesktop::processEvents() {
-    QCoreApplication::processEvents();
-}
+void WindowDesktop::processEvents() { QCoreApplication::processEvents(); }
 
-void WindowDesktop::focusMainWindow() {
-    mainWindow_.activateWindow();
-}
+void WindowDesktop::focusMainWindow() { mainWindow_.activateWindow(); }
 
 void WindowDesktop::showMessage(const std::string& text) {
     if (presentMessage_) {

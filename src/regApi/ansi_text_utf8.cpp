@@ -8,8 +8,6 @@ std::string textFromAnsi(std::span<const char> buffer, std::size_t length) {
     return std::string(buffer.data(), std::min(length, buffer.size()));
 }
 
-std::string ansiFromText(const std::string& text) {
-    return text;
-}
+std::string ansiFromText(const std::string& text) { return text; }
 
 }  // namespace regApi

@@ -29,18 +29,18 @@ RegData dataFromBuffer(RegType type, const std::vector<std::uint8_t>& buffer,
                        std::uint32_t dataLength) {
     const std::size_t length = std::min<std::size_t>(dataLength, buffer.size());
     switch (type) {
-    case typeString: {
-        // The registry's length counts the terminator, so one character is
-        // always cut, even from a string stored without one.
-        const std::span<const char> text(reinterpret_cast<const char*>(buffer.data()),
-                                         buffer.size());
-        return textFromAnsi(text, length == 0 ? 0 : length - 1);
-    }
-    case typeDword:
-        return int32FromRegistryData(buffer.data());
-    default:
-        return std::vector<std::uint8_t>(buffer.begin(),
-                                         buffer.begin() + static_cast<std::ptrdiff_t>(length));
+        case typeString: {
+            // The registry's length counts the terminator, so one character is
+            // always cut, even from a string stored without one.
+            const std::span<const char> text(reinterpret_cast<const char*>(buffer.data()),
+                                             buffer.size());
+            return textFromAnsi(text, length == 0 ? 0 : length - 1);
+        }
+        case typeDword:
+            return int32FromRegistryData(buffer.data());
+        default:
+            return std::vector<std::uint8_t>(buffer.begin(),
+                                             buffer.begin() + static_cast<std::ptrdiff_t>(length));
     }
 }
 

@@ -2,8 +2,6 @@
 
 namespace regApi {
 
-std::string expandEnvironment(const std::string& text) {
-    return text;
-}
+std::string expandEnvironment(const std::string& text) { return text; }
 
 }  // namespace regApi

@@ -77,8 +77,8 @@ RegResult MemoryRegistry::openKey(KeyHandle root, const std::string& subkeyAnsi,
     return resultSuccess;
 }
 
-const std::vector<MemoryRegistry::StoredValue>* MemoryRegistry::valuesOf(
-    KeyHandle key, RegResult& failure) const {
+const std::vector<MemoryRegistry::StoredValue>* MemoryRegistry::valuesOf(KeyHandle key,
+                                                                         RegResult& failure) const {
     static const std::vector<StoredValue> noValues;
     if (isPredefinedRoot(key)) {
         const auto found = keys_.find(keyId(key, ""));

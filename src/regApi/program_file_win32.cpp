@@ -8,15 +8,14 @@ namespace regApi {
 
 namespace {
 
-bool isSeparator(char c) {
-    return c == '\\' || c == '/';
-}
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
 // A drive letter with its root ("C:\") or a network share ("\\server\...").
 bool isAbsolute(const std::string& path) {
     const bool driveLetter =
         !path.empty() && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-    const bool driveRoot = driveLetter && path.size() >= 3 && path[1] == ':' && isSeparator(path[2]);
+    const bool driveRoot =
+        driveLetter && path.size() >= 3 && path[1] == ':' && isSeparator(path[2]);
     const bool share = path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1]);
     return driveRoot || share;
 }

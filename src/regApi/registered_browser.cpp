@@ -29,9 +29,7 @@ std::string commandOf(const RegData& data) {
     return {};
 }
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::optional<BrowserProgram> quotedProgram(std::string_view command) {
     const auto closingQuote = command.find('"', 1);
@@ -43,8 +41,8 @@ std::optional<BrowserProgram> quotedProgram(std::string_view command) {
 std::optional<BrowserProgram> unquotedProgram(std::string_view command) {
     std::vector<std::size_t> wordEnds;
     for (std::size_t i = 0; i < command.size(); ++i) {
-        const bool wordEndsHere = !isBlank(command[i]) &&
-                                  (i + 1 == command.size() || isBlank(command[i + 1]));
+        const bool wordEndsHere =
+            !isBlank(command[i]) && (i + 1 == command.size() || isBlank(command[i + 1]));
         if (wordEndsHere) wordEnds.push_back(i + 1);
     }
     for (auto end = wordEnds.rbegin(); end != wordEnds.rend(); ++end) {
@@ -64,9 +62,8 @@ std::optional<BrowserProgram> registeredBrowser(RegistryAccess& registry) {
             enumRegValues(registry, classesRoot, std::string(browserCommandKeyPath));
         if (values.empty()) return std::nullopt;
         const std::string command = commandOf(values.front().data);
-        const std::string_view trimmed =
-            std::string_view(command).substr(std::min(command.find_first_not_of(" \t"),
-                                                      command.size()));
+        const std::string_view trimmed = std::string_view(command).substr(
+            std::min(command.find_first_not_of(" \t"), command.size()));
         if (trimmed.starts_with('"')) return quotedProgram(trimmed);
         return unquotedProgram(trimmed);
     } catch (...) {

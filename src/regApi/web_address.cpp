@@ -9,8 +9,7 @@ namespace {
 constexpr std::string_view commandInterpreterCharacters = "&|<>^%";
 
 bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           foldAsciiCase(text.substr(0, prefix.size())) == prefix;
+    return text.size() >= prefix.size() && foldAsciiCase(text.substr(0, prefix.size())) == prefix;
 }
 
 bool endsWith(std::string_view text, std::string_view suffix) {
@@ -20,8 +19,8 @@ bool endsWith(std::string_view text, std::string_view suffix) {
 
 bool mustBeEncoded(unsigned char c, bool forCommandScript) {
     if (c <= ' ' || c == 0x7F || c == '"') return true;
-    return forCommandScript && commandInterpreterCharacters.find(static_cast<char>(c)) !=
-                                   std::string_view::npos;
+    return forCommandScript &&
+           commandInterpreterCharacters.find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 }  // namespace

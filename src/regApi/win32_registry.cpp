@@ -6,9 +6,7 @@ namespace regApi {
 
 namespace {
 
-HKEY toHkey(KeyHandle key) {
-    return reinterpret_cast<HKEY>(key);
-}
+HKEY toHkey(KeyHandle key) { return reinterpret_cast<HKEY>(key); }
 
 class Win32Registry final : public RegistryAccess {
 public:
@@ -25,8 +23,8 @@ public:
         DWORD nameChars = nameLength;
         DWORD valueType = REG_NONE;
         DWORD dataBytes = dataLength;
-        const LONG result = RegEnumValueA(toHkey(key), index, name, &nameChars, nullptr,
-                                          &valueType, data, &dataBytes);
+        const LONG result = RegEnumValueA(toHkey(key), index, name, &nameChars, nullptr, &valueType,
+                                          data, &dataBytes);
         nameLength = nameChars;
         type = valueType;
         dataLength = dataBytes;
@@ -38,8 +36,6 @@ public:
 
 }  // namespace
 
-std::unique_ptr<RegistryAccess> makeSystemRegistry() {
-    return std::make_unique<Win32Registry>();
-}
+std::unique_ptr<RegistryAccess> makeSystemRegistry() { return std::make_unique<Win32Registry>(); }
 
 }  // namespace regApi

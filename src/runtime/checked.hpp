@@ -19,7 +19,9 @@ namespace runtime::checked {
 // An infinite result of finite operands is an overflow; a NaN is an invalid
 // operation, which this program reports as an overflow too.
 [[nodiscard]] inline double ensureFinite(double r) {
-    if (!std::isfinite(r)) [[unlikely]] fail(Overflow);
+    if (!std::isfinite(r)) [[unlikely]] {
+        fail(Overflow);
+    }
     return r;
 }
 
@@ -37,7 +39,9 @@ namespace runtime::checked {
 
 // The square root of a negative number is an invalid argument, not an overflow.
 [[nodiscard]] inline double squareRoot(double x) {
-    if (x < 0.0) [[unlikely]] fail(InvalidArgument);
+    if (x < 0.0) [[unlikely]] {
+        fail(InvalidArgument);
+    }
     return ensureFinite(std::sqrt(x));
 }
 
@@ -45,7 +49,9 @@ namespace runtime::checked {
 
 // A whole number held in a 16-bit signed integer, as the magnesium day count is.
 [[nodiscard]] inline std::int16_t toInt16(double wholeNumber) {
-    if (!(wholeNumber >= -32768.0 && wholeNumber <= 32767.0)) [[unlikely]] fail(Overflow);
+    if (!(wholeNumber >= -32768.0 && wholeNumber <= 32767.0)) [[unlikely]] {
+        fail(Overflow);
+    }
     return static_cast<std::int16_t>(wholeNumber);
 }
 

@@ -15,6 +15,9 @@
 
 namespace seawater::eos80 {
 
+// Laid out as the source's table rows, not reflowed.
+// clang-format off
+
 // rho_w: density of Standard Mean Ocean Water at one atmosphere, kg/m^3.
 inline constexpr std::array<double, 6> pureWaterDensity{
     999.842594, 6.793952e-2, -9.095290e-3, 1.001685e-4, -1.120083e-6, 6.536332e-9};
@@ -54,5 +57,7 @@ inline constexpr std::array<double, 3> pureWaterB{8.50935e-5, -6.12293e-6, 5.278
 
 // m: coefficient of S in B, 1/bar.
 inline constexpr std::array<double, 3> m{-9.9348e-7, 2.0816e-8, 9.1697e-10};
+
+// clang-format on
 
 }  // namespace seawater::eos80
