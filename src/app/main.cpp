@@ -16,5 +16,5 @@ int main(int argc, char* argv[]) {
 
     Formular window;
     window.show();
-    return application.exec();
+    return QApplication::exec();
 }

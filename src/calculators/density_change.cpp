@@ -9,7 +9,7 @@ namespace calculators {
 namespace {
 
 // Both salinities are taken at 0 deg C; the panel has no temperature field.
-constexpr double densityChangeTemperature = 0.0;
+constexpr double assumedTemperature = 0.0;
 
 }  // namespace
 
@@ -18,8 +18,8 @@ std::string densityChangeResult(std::string_view densityNow, std::string_view de
     using namespace runtime::checked;
     const double rhoNow = mul(toNumber(densityNow, rs), 1000.0);
     const double rhoNew = mul(toNumber(densityNew, rs), 1000.0);
-    const double salinityNow = reachableSalinity(rhoNow, densityChangeTemperature, rs);
-    const double salinityNew = reachableSalinity(rhoNew, densityChangeTemperature, rs);
+    const double salinityNow = reachableSalinity(rhoNow, assumedTemperature, rs);
+    const double salinityNew = reachableSalinity(rhoNew, assumedTemperature, rs);
     const double volume = toNumber(litres, rs);
 
     const double gramsNew = truncate2(mul(volume, salinityNew));

@@ -3,6 +3,7 @@
 // from the environment at start-up, and under a German locale strtod and
 // printf would change meaning behind our back.
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -37,7 +38,7 @@ class Cursor {
 public:
     explicit Cursor(std::string_view s) : rest_(s) {}
 
-    bool atEnd() const { return rest_.empty(); }
+    [[nodiscard]] bool atEnd() const { return rest_.empty(); }
     bool take(std::string_view token) {
         if (token.empty() || !rest_.starts_with(token)) return false;
         rest_.remove_prefix(token.size());
@@ -156,11 +157,11 @@ std::string toText(double value, const RegionalSettings& rs) {
     if (value == 0.0) return "0";  // negative zero included
 
     // d.dddddddddddddde+XX: the value rounded to 15 significant digits.
-    char buf[64];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value,
+    std::array<char, 64> buf{};
+    const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                                          std::chars_format::scientific, maxSignificantDigits - 1);
     if (ec != std::errc()) throw runtime::RuntimeError(runtime::Overflow);
-    const std::string_view sci(buf, static_cast<std::size_t>(end - buf));
+    const std::string_view sci(buf.data(), static_cast<std::size_t>(end - buf.data()));
 
     const bool negative = sci.front() == '-';
     const auto ePos = sci.find('e');
@@ -192,9 +193,10 @@ std::string toText(double value, const RegionalSettings& rs) {
         out.append(static_cast<std::size_t>(-exponent - 1), '0');
         out += digits;
     } else if (n > exponent + 1) {
-        out.append(digits, 0, static_cast<std::size_t>(exponent + 1));
+        const std::size_t wholeDigits = static_cast<std::size_t>(exponent) + 1;
+        out.append(digits, 0, wholeDigits);
         out += rs.decimalSeparator;
-        out.append(digits, static_cast<std::size_t>(exponent + 1));
+        out.append(digits, wholeDigits);
     } else {
         out += digits;
         out.append(static_cast<std::size_t>(exponent + 1 - n), '0');

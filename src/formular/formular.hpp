@@ -71,7 +71,7 @@ private:
 
     static void showPanel(QGroupBox* panel);
     static void parkPanel(QGroupBox* panel);
-    QGroupBox* panelInView() const;
+    [[nodiscard]] QGroupBox* panelInView() const;
     bool tabCanReach(const QWidget* widget) const;
 
     formular::ErrorReporter reportError_;

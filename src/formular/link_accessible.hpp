@@ -12,8 +12,8 @@ class LinkAccessible : public QAccessibleWidget {
 public:
     explicit LinkAccessible(LinkLabel* link);
 
-    QString text(QAccessible::Text t) const override;
-    QStringList actionNames() const override;
+    [[nodiscard]] QString text(QAccessible::Text t) const override;
+    [[nodiscard]] QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
 };
 

@@ -23,10 +23,10 @@ class PanelAccessible : public QAccessibleWidget {
 public:
     explicit PanelAccessible(QGroupBox* panel);
 
-    QString text(QAccessible::Text t) const override;
-    QAccessible::State state() const override;
-    int childCount() const override;
-    QAccessibleInterface* child(int index) const override;
+    [[nodiscard]] QString text(QAccessible::Text t) const override;
+    [[nodiscard]] QAccessible::State state() const override;
+    [[nodiscard]] int childCount() const override;
+    [[nodiscard]] QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
 };
 

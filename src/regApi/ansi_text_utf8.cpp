@@ -5,7 +5,7 @@
 namespace regApi {
 
 std::string textFromAnsi(std::span<const char> buffer, std::size_t length) {
-    return std::string(buffer.data(), std::min(length, buffer.size()));
+    return {buffer.data(), std::min(length, buffer.size())};
 }
 
 std::string ansiFromText(const std::string& text) { return text; }

@@ -12,7 +12,7 @@ inline constexpr std::string_view invalidBrowserCommand = "Invalid";
 
 // The key under the classes root whose first value is the command registered
 // for web addresses.
-inline constexpr std::string_view browserCommandKeyPath = "http\\shell\\open\\command";
+inline constexpr std::string_view browserCommandKeyPath = R"(http\shell\open\command)";
 
 // A registered command line cut just after the first double quote from its
 // second character on: a quoted program path followed by options becomes the

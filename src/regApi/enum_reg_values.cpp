@@ -69,11 +69,10 @@ ValueTable readValues(RegistryAccess& registry, KeyHandle key) {
 }  // namespace
 
 ValueTable enumRegValues(RegistryAccess& registry, KeyHandle root, const std::string& subkeyPath) {
-    const std::string path = subkeyPath;
-    if (path.empty()) return readValues(registry, root);
+    if (subkeyPath.empty()) return readValues(registry, root);
 
     KeyHandle key = 0;
-    if (registry.openKey(root, ansiFromText(path), 0, accessKeyRead, key) != resultSuccess) {
+    if (registry.openKey(root, ansiFromText(subkeyPath), 0, accessKeyRead, key) != resultSuccess) {
         return {};
     }
     const OpenedKey closer(registry, key);

@@ -21,7 +21,7 @@ HttpOpener openerOf(const char* path, BrowserProgram::Kind kind, const std::stri
     HttpOpener opener;
     opener.program.path = path;
     opener.program.kind = kind;
-    opener.registeredCommand = '"' + program + "\" \"%1\"";
+    opener.registeredCommand = '"' + program + R"(" "%1")";
     return opener;
 }
 

@@ -23,7 +23,7 @@ MemoryRegistry::KeyId MemoryRegistry::keyId(KeyHandle root, std::string_view pat
     return {root, foldAsciiCase(path)};
 }
 
-bool MemoryRegistry::isPredefinedRoot(KeyHandle key) const {
+bool MemoryRegistry::isPredefinedRoot(KeyHandle key) {
     return key == classesRoot || key == currentUser || key == localMachine;
 }
 

@@ -42,7 +42,7 @@ private:
     using KeyId = std::pair<KeyHandle, std::string>;  // root and folded path
 
     static KeyId keyId(KeyHandle root, std::string_view path);
-    bool isPredefinedRoot(KeyHandle key) const;
+    [[nodiscard]] static bool isPredefinedRoot(KeyHandle key);
     const std::vector<StoredValue>* valuesOf(KeyHandle key, RegResult& failure) const;
 
     std::map<KeyId, std::vector<StoredValue>> keys_;

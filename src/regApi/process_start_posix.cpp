@@ -53,6 +53,7 @@ bool startDetachedProcess(const std::string& commandLine) {
     std::vector<std::string> arguments = splitCommand(commandLine);
     if (arguments.empty()) return false;
     std::vector<gchar*> argv;
+    argv.reserve(arguments.size() + 1);  // spawn adds the closing null
     for (auto& argument : arguments) argv.push_back(argument.data());
     return spawn(std::move(argv), G_SPAWN_SEARCH_PATH);
 }

@@ -21,9 +21,9 @@ constexpr KeyHandle predefinedRoot(std::uint32_t value) {
 }
 }  // namespace detail
 
-inline constexpr KeyHandle classesRoot = detail::predefinedRoot(0x80000000u);
-inline constexpr KeyHandle currentUser = detail::predefinedRoot(0x80000001u);
-inline constexpr KeyHandle localMachine = detail::predefinedRoot(0x80000002u);
+inline constexpr KeyHandle classesRoot = detail::predefinedRoot(0x80000000U);
+inline constexpr KeyHandle currentUser = detail::predefinedRoot(0x80000001U);
+inline constexpr KeyHandle localMachine = detail::predefinedRoot(0x80000002U);
 
 // Result codes of the Win32 registry calls.
 using RegResult = std::int32_t;

@@ -23,8 +23,8 @@ public:
     explicit RuntimeError(int number);
     RuntimeError(int number, std::string text);
 
-    int number() const noexcept { return number_; }
-    const char* what() const noexcept override { return text_.c_str(); }
+    [[nodiscard]] int number() const noexcept { return number_; }
+    [[nodiscard]] const char* what() const noexcept override { return text_.c_str(); }
 
 private:
     int number_;
