@@ -39,11 +39,11 @@ export DISPLAY=$display
 
 # wineserver stays up between starts, as it does on a desktop where any Wine
 # program runs; each start then pays for the program and its DLLs alone.
-wine wineboot -i >/dev/null 2>&1
+wine wineboot -i >/dev/null 2>&1 || true  # its status says nothing of a usable prefix
 median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 timed() {
     local micros
-    micros=$("$timer" wine "$1" 2>/dev/null)
+    micros=$(timeout 120 "$timer" wine "$1" 2>/dev/null) || micros=
     # Killing the loader leaves the Windows process to wineserver.
     wine taskkill /f /im "$(basename "$1")" >/dev/null 2>&1 || true
     echo "$micros"
