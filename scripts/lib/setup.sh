@@ -35,7 +35,11 @@ ensure_packages() {
   fi
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo[@]}" apt-get update -qq
+  # One update per run: the scripts a run starts share the mark.
+  if [ -z "${MARELTO_APT_UPDATED:-}" ]; then
+    "${sudo[@]}" apt-get update -qq
+    export MARELTO_APT_UPDATED=1
+  fi
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 

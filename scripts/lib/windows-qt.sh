@@ -61,46 +61,85 @@ windows_qt_cache() {
   echo "${XDG_CACHE_HOME:-$HOME/.cache}/marelto/qt-${qt_version//[:~]/_}-mingw-w64-x86_64-gcc${gcc_version}-posix"
 }
 
+# Qt's configuration for the cross build: Core, Gui, Widgets and Test with the
+# windows platform plug-in and the Windows styles, the only parts the
+# installer carries. Everything else is off, so it is never compiled: the
+# direct2d plug-in (the windows plug-in a second time), OpenGL, the JPEG, GIF
+# and ICO image formats (the icons are PNG, which QtGui reads itself),
+# markdown, and the modules below.
+marelto_windows_qt_configuration=(
+  -DCMAKE_BUILD_TYPE=Release
+  -DQT_HOST_PATH=/usr
+  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+  -DBUILD_SHARED_LIBS=ON
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
+  -DFEATURE_vulkan=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF
+  -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF
+  -DFEATURE_sql_sqlite=OFF -DFEATURE_openssl=OFF
+  -DFEATURE_direct2d=OFF -DINPUT_opengl=no
+  -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
+  -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
+  -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_testlib=ON
+)
+
+# Names what the cached build was made from: Qt's version, the toolchain
+# file and the configuration. A build folder made from anything else is
+# started afresh.
+windows_qt_build_id() {
+  {
+    dpkg-query -W -f='${Version}\n' qt6-base-dev
+    cat "$marelto_root/cmake/mingw-w64-x86_64.cmake"
+    printf '%s\n' "${marelto_windows_qt_configuration[@]}"
+  } | sha256sum | cut -d' ' -f1
+}
+
 # Builds Qt for Windows unless the cache already holds it; prints nothing but
-# progress to stderr. The installed prefix is "$(windows_qt_cache)/qt".
+# progress to stderr. The installed prefix is "$(windows_qt_cache)/qt". A
+# build that was cut off resumes where it stopped; the build folder goes only
+# once Qt is installed.
 ensure_windows_qt() {
-  local cache prefix work started
+  local cache prefix work started id
   cache=$(windows_qt_cache)
   prefix=$cache/qt
-  if [ -f "$prefix/.complete" ]; then
+  id=$(windows_qt_build_id)
+  if [ -f "$prefix/.complete" ] && [ "$(cat "$prefix/.complete")" = "$id" ]; then
     echo "Qt for Windows: cached in $prefix" >&2
     return 0
   fi
   started=$(date +%s)
   work=$cache/work
-  echo "Qt for Windows: fetching Debian's qt6-base sources" >&2
-  fetch_qt_sources "$work/src"
-  # The toolchain file travels with the cache: Qt's own CMake files name it.
-  mkdir -p "$cache"
-  cp "$marelto_root/cmake/mingw-w64-x86_64.cmake" "$cache/mingw-w64-x86_64.cmake"
-  echo "Qt for Windows: configuring (about 1,100 build steps follow; some 40 minutes on 2 cores)" >&2
-  rm -rf "$work/build" "$prefix"
-  cmake -S "$work/src" -B "$work/build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$cache/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DBUILD_SHARED_LIBS=ON \
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
-    -DFEATURE_vulkan=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
-    -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF \
-    -DFEATURE_sql_sqlite=OFF -DFEATURE_openssl=OFF \
-    -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_testlib=ON \
-    >"$cache/configure.log" 2>&1 || { tail -n 40 "$cache/configure.log" >&2; return 1; }
-  # Ninja's own progress line ([n/N]) is the progress shown.
-  cmake --build "$work/build" --parallel "$(nproc)" 2>&1 | tee "$cache/build.log" |
-    grep --line-buffered -E '^\[[0-9]+/[0-9]+\]' | awk 'NR % 50 == 0 { print "Qt for Windows: " $1 > "/dev/stderr"; fflush("/dev/stderr") }'
-  [ "${PIPESTATUS[0]}" -eq 0 ] || { tail -n 40 "$cache/build.log" >&2; return 1; }
+  if [ -f "$work/build/build.ninja" ] && [ "$(cat "$work/build-id" 2>/dev/null)" = "$id" ]; then
+    echo "Qt for Windows: resuming the build in $work/build" >&2
+  else
+    echo "Qt for Windows: fetching Debian's qt6-base sources" >&2
+    rm -rf "$work" "$prefix"
+    fetch_qt_sources "$work/src"
+    # The toolchain file travels with the cache: Qt's own CMake files name it.
+    mkdir -p "$cache"
+    cp "$marelto_root/cmake/mingw-w64-x86_64.cmake" "$cache/mingw-w64-x86_64.cmake"
+    echo "Qt for Windows: configuring (some 900 build steps follow; 25 to 60 minutes on 2 cores)" >&2
+    cmake -S "$work/src" -B "$work/build" -G Ninja \
+      -DCMAKE_TOOLCHAIN_FILE="$cache/mingw-w64-x86_64.cmake" \
+      -DCMAKE_INSTALL_PREFIX="$prefix" \
+      "${marelto_windows_qt_configuration[@]}" \
+      >"$cache/configure.log" 2>&1 || { tail -n 40 "$cache/configure.log" >&2; return 1; }
+    echo "$id" >"$work/build-id"
+  fi
+  # Ninja's own progress line ([n/N]) is the progress shown. The pipeline is
+  # tested as a whole so that a failing build shows its log before the
+  # script ends.
+  if ! cmake --build "$work/build" --parallel "$(nproc)" 2>&1 | tee "$cache/build.log" |
+    { grep --line-buffered -E '^\[[0-9]+/[0-9]+\]' || true; } |
+    awk 'NR % 50 == 0 { print "Qt for Windows: " $1 > "/dev/stderr"; fflush("/dev/stderr") }'; then
+    echo "Qt for Windows: the build failed; the end of $cache/build.log:" >&2
+    tail -n 40 "$cache/build.log" >&2
+    return 1
+  fi
+  rm -rf "$prefix"
   cmake --install "$work/build" >"$cache/install.log" 2>&1 || { tail -n 20 "$cache/install.log" >&2; return 1; }
   rm -rf "$work"
-  touch "$prefix/.complete"
+  echo "$id" >"$prefix/.complete"
   echo "Qt for Windows: built and cached in $prefix in $(( $(date +%s) - started )) s" >&2
 }
 
