@@ -18,6 +18,12 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
       -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(marelto_settings INTERFACE -fsanitize=address,undefined)
   endif()
+  if(EMSCRIPTEN)
+    # Without them emscripten compiles every throw as an abort, and the first
+    # numbered error would end the page's call instead of reaching it.
+    target_compile_options(marelto_settings INTERFACE -fexceptions)
+    target_link_options(marelto_settings INTERFACE -fexceptions)
+  endif()
 elseif(MSVC)
   target_compile_options(marelto_settings INTERFACE /fp:precise /utf-8)
   if(PROJECT_IS_TOP_LEVEL)

@@ -10,6 +10,11 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#ifndef __cpp_lib_to_chars
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#endif
 
 #include "calculators/calculators.hpp"
 #include "runtime/runtime_error.hpp"
@@ -99,6 +104,42 @@ long long saturatingExponent(std::string_view digits, bool negative) {
     return negative ? -value : value;
 }
 
+// The plain ASCII form ("-12.5e+3") to a double, correctly rounded; a result
+// beyond the double range, or one that rounds to zero, is out of range.
+std::errc readPlain(const std::string& plain, double& value) {
+#ifdef __cpp_lib_to_chars
+    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (ec == std::errc() && end != plain.data() + plain.size()) return std::errc::invalid_argument;
+    return ec;
+#else
+    // Standard libraries without from_chars for double (emscripten's libc++).
+    // Their C library has only the "C" locale, so strtod reads '.' as it must.
+    errno = 0;
+    char* end = nullptr;
+    const double read = std::strtod(plain.c_str(), &end);
+    if (end != plain.c_str() + plain.size()) return std::errc::invalid_argument;
+    // strtod also flags a subnormal result, which from_chars accepts.
+    if (errno == ERANGE && (read == 0.0 || std::isinf(read))) return std::errc::result_out_of_range;
+    value = read;
+    return std::errc();
+#endif
+}
+
+// The value in scientific form with 15 significant digits ("6.90910000000000e+02").
+std::string_view writeScientific(double value, std::array<char, 64>& buf) {
+#ifdef __cpp_lib_to_chars
+    const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                         std::chars_format::scientific, maxSignificantDigits - 1);
+    if (ec != std::errc()) throw runtime::RuntimeError(runtime::Overflow);
+    return {buf.data(), static_cast<std::size_t>(end - buf.data())};
+#else
+    // As above, the "C" locale only: printf's '.' and correct rounding.
+    const int n = std::snprintf(buf.data(), buf.size(), "%.*e", maxSignificantDigits - 1, value);
+    if (n <= 0 || static_cast<std::size_t>(n) >= buf.size()) throw runtime::RuntimeError(runtime::Overflow);
+    return {buf.data(), static_cast<std::size_t>(n)};
+#endif
+}
+
 }  // namespace
 
 double toNumber(std::string_view text, const RegionalSettings& rs) {
@@ -124,7 +165,7 @@ double toNumber(std::string_view text, const RegionalSettings& rs) {
     }
     if (!in.atEnd()) notANumber();
 
-    // Hand a plain ASCII form to from_chars, which ignores every locale.
+    // Hand a plain ASCII form to a conversion that ignores every locale.
     std::string plain;
     plain.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 4);
     if (sign == '-') plain += '-';
@@ -140,14 +181,14 @@ double toNumber(std::string_view text, const RegionalSettings& rs) {
     }
 
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    const std::errc ec = readPlain(plain, value);
     if (ec == std::errc::result_out_of_range) {
         const long long magnitude =
             leadingExponent(intDigits, fracDigits) + saturatingExponent(expDigits, expSign == '-');
         if (magnitude >= 0) throw runtime::RuntimeError(runtime::Overflow);
         return sign == '-' ? -0.0 : 0.0;  // too small to represent
     }
-    if (ec != std::errc() || end != plain.data() + plain.size()) notANumber();
+    if (ec != std::errc()) notANumber();
     if (!std::isfinite(value)) throw runtime::RuntimeError(runtime::Overflow);
     return value;
 }
@@ -156,12 +197,8 @@ std::string toText(double value, const RegionalSettings& rs) {
     if (!std::isfinite(value)) throw runtime::RuntimeError(runtime::Overflow);
     if (value == 0.0) return "0";  // negative zero included
 
-    // d.dddddddddddddde+XX: the value rounded to 15 significant digits.
     std::array<char, 64> buf{};
-    const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                         std::chars_format::scientific, maxSignificantDigits - 1);
-    if (ec != std::errc()) throw runtime::RuntimeError(runtime::Overflow);
-    const std::string_view sci(buf.data(), static_cast<std::size_t>(end - buf.data()));
+    const std::string_view sci = writeScientific(value, buf);
 
     const bool negative = sci.front() == '-';
     const auto ePos = sci.find('e');

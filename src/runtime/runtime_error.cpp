@@ -15,6 +15,7 @@ struct ErrorText {
 constexpr std::array errorTexts{
     ErrorText{InvalidArgument, "Unzulässiger Prozeduraufruf oder ungültiges Argument"},
     ErrorText{Overflow, "Überlauf"},
+    ErrorText{OutOfMemory, "Nicht genügend Speicher"},
     ErrorText{DivisionByZero, "Division durch Null"},
     ErrorText{TypeMismatch, "Typen unverträglich"},
     ErrorText{FileNotFound, "Datei nicht gefunden"},

@@ -9,6 +9,7 @@ namespace runtime {
 enum ErrorNumber : int {
     InvalidArgument = 5,
     Overflow = 6,
+    OutOfMemory = 7,
     DivisionByZero = 11,
     TypeMismatch = 13,
     FileNotFound = 53,

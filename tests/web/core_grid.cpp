@@ -1,0 +1,243 @@
+// Prints the core's answers over a large generated grid, one case a line:
+// densities, salinity searches, number to text and back, truncation and the
+// four calculators through the web page's C interface, under four regional
+// settings. Built natively and as WebAssembly, the two outputs must be equal
+// byte for byte (tests/web/compare_core.sh).
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculators/calculators.hpp"
+#include "runtime/runtime_error.hpp"
+#include "seawater/eos80.hpp"
+#include "web/core_api.hpp"
+
+namespace {
+
+using calculators::RegionalSettings;
+
+// German, English, French (narrow no-break space) and Swiss settings.
+const RegionalSettings settings[] = {
+    {",", "."}, {".", ","}, {",", "\u202f"}, {".", "'"},
+};
+
+std::string out;
+
+void line(std::string_view text) {
+    out += text;
+    out += '\n';
+    if (out.size() > (1U << 20)) {
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        out.clear();
+    }
+}
+
+// std::bit_cast, which emscripten's libc++ lacks.
+template <typename To, typename From>
+To sameBits(From from) {
+    To to;
+    std::memcpy(&to, &from, sizeof to);
+    return to;
+}
+
+// Bits, not decimals: a difference in the last bit must show.
+std::string bits(double x) {
+    char buf[20];
+    std::snprintf(buf, sizeof buf, "%016llx",
+                  static_cast<unsigned long long>(sameBits<std::uint64_t>(x)));
+    return buf;
+}
+
+// A fixed pseudo-random sequence (xorshift64*), the same on every platform.
+struct Random {
+    std::uint64_t state = 0x9e3779b97f4a7c15ULL;
+    std::uint64_t next() {
+        state ^= state >> 12;
+        state ^= state << 25;
+        state ^= state >> 27;
+        return state * 0x2545f4914f6cdd1dULL;
+    }
+    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
+};
+
+template <typename F>
+std::string textOrError(F f) {
+    try {
+        return f();
+    } catch (const runtime::RuntimeError& e) {
+        return "error " + std::to_string(e.number());
+    }
+}
+
+// A decimal written with the setting's separator ("1.023" -> "1,023").
+std::string localised(std::string text, const RegionalSettings& rs) {
+    std::string result;
+    for (char c : text) {
+        if (c == '.') {
+            result += rs.decimalSeparator;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+void densities() {
+    for (int s = 0; s <= 168; ++s) {
+        for (int t = -4; t <= 80; ++t) {
+            for (double p : {0.0, 100.0, 1000.0}) {
+                const double salinity = s * 0.25;
+                const double temperature = t * 0.5;
+                line("density " + bits(salinity) + " " + bits(temperature) + " " + bits(p) + " " +
+                     bits(seawater::density(salinity, temperature, p)));
+            }
+        }
+    }
+}
+
+void salinitySearches() {
+    for (int d = 0; d <= 5500; ++d) {
+        for (int t = 0; t <= 35; ++t) {
+            const double rho = 990.0 + d * 0.01;
+            const auto found = seawater::searchSalinity(rho, t);
+            line("salinity " + bits(rho) + " " + std::to_string(t) + " " + bits(found.salinity) +
+                 " " + std::to_string(found.steps) + (found.converged ? " converged" : " capped"));
+        }
+    }
+}
+
+// Values of every kind: raw bit patterns, amounts on the hundredth's edge,
+// whole numbers and values around the exponent-form thresholds.
+double someValue(Random& r) {
+    switch (r.below(5)) {
+        case 0: {
+            const double x = sameBits<double>(r.next());
+            return x == x && x - x == 0 ? x : 1.0;  // finite only
+        }
+        case 1: return static_cast<double>(r.below(2000000) - 1000000) / 1000.0 + 0.005;
+        case 2: return static_cast<double>(r.below(100000000) - 50000000) / 100.0;
+        case 3: return static_cast<double>(r.next() % 10000000000000000ULL) / 10.0;
+        default: {
+            double x = 1.0 + r.below(1000000) / 1000000.0;
+            for (int i = r.below(44) - 22; i > 0; --i) x *= 10;
+            for (int i = r.below(22); i > 0; --i) x /= 10;
+            return r.below(2) ? x : -x;
+        }
+    }
+}
+
+void numbersToText() {
+    Random r;
+    for (int i = 0; i < 400000; ++i) {
+        const double x = someValue(r);
+        const RegionalSettings& rs = settings[i % 4];
+        line("text " + bits(x) + " " + textOrError([&] { return calculators::toText(x, rs); }) +
+             " " + textOrError([&] { return bits(calculators::truncate2(x)); }));
+    }
+}
+
+// Texts a user might type, well formed or not, from the characters that
+// matter to the conversion.
+std::string someText(Random& r, const RegionalSettings& rs) {
+    static const std::vector<std::string> pieces = {
+        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "000", "123",
+        ",", ".", "'", "\u202f", " ", "e", "E", "+", "-", "E+308", "e-330", "x",
+    };
+    if (r.below(2) == 0) {
+        std::string text;
+        for (int n = 1 + r.below(12); n > 0; --n) text += pieces[static_cast<std::size_t>(r.below(24))];
+        return text;
+    }
+    std::string text = r.below(4) == 0 ? "-" : "";
+    text += std::to_string(r.below(100000));
+    if (r.below(2)) text += rs.decimalSeparator + std::to_string(r.next() % 100000000000ULL);
+    if (r.below(3) == 0) text += "E" + std::to_string(r.below(700) - 350);
+    return text;
+}
+
+void textsToNumber() {
+    Random r;
+    for (int i = 0; i < 100000; ++i) {
+        const RegionalSettings& rs = settings[i % 4];
+        const std::string text = someText(r, rs);
+        line("number [" + text + "] " + textOrError([&] {
+                 return bits(calculators::toNumber(text, rs));
+             }));
+    }
+}
+
+// The error number and text, a report's line breaks shown as "|".
+std::string answer(int number) {
+    std::string text = std::to_string(number) + " ";
+    for (std::string_view rest = marelto_text(); !rest.empty(); rest.remove_prefix(1)) {
+        if (rest.starts_with("\r\n")) {
+            text += '|';
+            rest.remove_prefix(1);
+        } else {
+            text += rest.front();
+        }
+    }
+    return text;
+}
+
+void calculatorsThroughTheInterface() {
+    const char* temperatures[] = {"0", "10", "25", "35", "-5", "x", ""};
+    const char* litres[] = {"20", "-20", "0", "123.45", "1e300", "abc"};
+    const char* magnesium[] = {"1200", "1221", "1300", "1250", "0", "1e10", "655341"};
+    for (const RegionalSettings& rs : settings) {
+        const char* dec = rs.decimalSeparator.c_str();
+        const char* group = rs.groupSeparator.c_str();
+        for (int d = 980; d <= 1050; ++d) {
+            const std::string density = localised(std::to_string(d / 1000.0), rs);
+            for (const char* t : temperatures) {
+                for (const char* l : litres) {
+                    const std::string volume = localised(l, rs);
+                    line("new " + density + " " + t + " " + volume + " " +
+                         answer(marelto_new_water(density.c_str(), t, volume.c_str(), dec, group)));
+                }
+            }
+            for (int n = 1000; n <= 1040; n += 4) {
+                const std::string wanted = localised(std::to_string(n / 1000.0), rs);
+                for (const char* l : litres) {
+                    const std::string volume = localised(l, rs);
+                    line("change " + density + " " + wanted + " " + volume + " " +
+                         answer(marelto_density_change(density.c_str(), wanted.c_str(),
+                                                       volume.c_str(), dec, group)));
+                }
+            }
+        }
+        for (const char* l : litres) {
+            const std::string volume = localised(l, rs);
+            for (const char* now : magnesium) {
+                for (const char* wanted : magnesium) {
+                    line("magnesium " + volume + " " + now + " " + wanted + " " +
+                         answer(marelto_magnesium(volume.c_str(), now, wanted, dec, group)));
+                    for (const char* ca : {"380", "400", "420", "500", "x"}) {
+                        for (int with = 0; with <= 1; ++with) {
+                            line("calcium " + volume + " " + ca + " " + now + " " + wanted + " " +
+                                 std::to_string(with) + " " +
+                                 answer(marelto_calcium(volume.c_str(), "380", now, ca, wanted,
+                                                        with, dec, group)));
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+
+int main() {
+    densities();
+    salinitySearches();
+    numbersToText();
+    textsToNumber();
+    calculatorsThroughTheInterface();
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return 0;
+}
