@@ -135,7 +135,8 @@ std::string_view writeScientific(double value, std::array<char, 64>& buf) {
 #else
     // As above, the "C" locale only: printf's '.' and correct rounding.
     const int n = std::snprintf(buf.data(), buf.size(), "%.*e", maxSignificantDigits - 1, value);
-    if (n <= 0 || static_cast<std::size_t>(n) >= buf.size()) throw runtime::RuntimeError(runtime::Overflow);
+    if (n <= 0 || static_cast<std::size_t>(n) >= buf.size())
+        throw runtime::RuntimeError(runtime::Overflow);
     return {buf.data(), static_cast<std::size_t>(n)};
 #endif
 }

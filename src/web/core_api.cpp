@@ -47,13 +47,13 @@ int marelto_new_water(const char* density, const char* temperature, const char* 
 int marelto_density_change(const char* densityNow, const char* densityNew, const char* litres,
                            const char* dec, const char* group) {
     return run([&] {
-        return calculators::densityChangeResult(field(densityNow), field(densityNew),
-                                                field(litres), settings(dec, group));
+        return calculators::densityChangeResult(field(densityNow), field(densityNew), field(litres),
+                                                settings(dec, group));
     });
 }
 
-int marelto_magnesium(const char* litres, const char* present, const char* wanted,
-                      const char* dec, const char* group) {
+int marelto_magnesium(const char* litres, const char* present, const char* wanted, const char* dec,
+                      const char* group) {
     return run([&] {
         return calculators::magnesiumResult(field(litres), field(present), field(wanted),
                                             settings(dec, group));

@@ -14,8 +14,8 @@ int marelto_new_water(const char* density, const char* temperature, const char* 
 int marelto_density_change(const char* densityNow, const char* densityNew, const char* litres,
                            const char* dec, const char* group);
 
-int marelto_magnesium(const char* litres, const char* present, const char* wanted,
-                      const char* dec, const char* group);
+int marelto_magnesium(const char* litres, const char* present, const char* wanted, const char* dec,
+                      const char* group);
 
 int marelto_calcium(const char* litres, const char* calciumNow, const char* magnesiumNow,
                     const char* calciumWanted, const char* magnesiumWanted, int withMagnesium,
