@@ -1,0 +1,26 @@
+// Keeps the page usable offline: on install it stores this version's files,
+// it answers from that store first, and a new version drops the old stores
+// when it takes over. The version and the file list are filled in when the
+// site is assembled.
+'use strict';
+
+const version = '@SITE_VERSION@';
+const files = @SITE_FILES@;
+const store = `marelto-${version}`;
+
+self.addEventListener('install', (event) => {
+  event.waitUntil(caches.open(store).then((cache) => cache.addAll(files)).then(() => self.skipWaiting()));
+});
+
+self.addEventListener('activate', (event) => {
+  event.waitUntil(caches.keys()
+    .then((names) => Promise.all(names.filter((name) => name !== store).map((name) => caches.delete(name))))
+    .then(() => self.clients.claim()));
+});
+
+self.addEventListener('fetch', (event) => {
+  if (event.request.method !== 'GET') return;
+  event.respondWith(caches.open(store)
+    .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+    .then((stored) => stored ?? fetch(event.request)));
+});

@@ -1,0 +1,307 @@
+// The assembled site in Debian's Chromium, used as a visitor would: fields
+// typed into by id, buttons pressed by mouse and by keyboard, under German
+// and English browser languages, on a 320 px phone, offline and from disk.
+//
+//   node --test page.test.mjs   (MARELTO_SITE: the folder build-web made)
+
+import assert from 'node:assert/strict';
+import { readFile } from 'node:fs/promises';
+import { createRequire } from 'node:module';
+import { join, resolve } from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import { pathToFileURL } from 'node:url';
+import { launchBrowser, serveFolder } from './browser.mjs';
+
+const siteDir = resolve(process.env.MARELTO_SITE ?? '../../../build/web/site');
+const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+let browser;
+let site;
+before(async () => {
+  browser = await launchBrowser();
+  site = await serveFolder(siteDir);
+});
+after(async () => {
+  await browser?.close();
+  await site?.close();
+});
+
+// A fresh page; any policy violation or script error fails the test.
+async function openPage({ locale = 'de-DE', width = 390, url = site.url, ...options } = {}) {
+  const context = await browser.newContext({ locale, viewport: { width, height: 844 }, ...options });
+  const page = await context.newPage();
+  const problems = [];
+  page.on('pageerror', (error) => problems.push(error.message));
+  page.on('console', (message) => {
+    if (message.type() === 'error') problems.push(message.text());
+  });
+  await page.goto(url);
+  page.problems = problems;
+  return { context, page };
+}
+
+async function withPage(options, body) {
+  const { context, page } = await openPage(options);
+  try {
+    await body(page);
+    assert.deepEqual(page.problems, []);
+  } finally {
+    await context.close();
+  }
+}
+
+const panelButton = {
+  frm_Frischwasser: [],
+  frm_changewater: ['#cmd_changewater'],
+  frm_magnesium: ['#Command3'],
+  Frm_kalzium: ['#Command4'],
+  frm_ueber: ['#cmd_ueber'],
+};
+
+async function fillFields(page, fields) {
+  for (const [id, text] of Object.entries(fields)) await page.fill(`#${id}`, text);
+}
+
+const text = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
+const visible = (page, id) => page.isVisible(`#${id}`);
+
+async function panelInView(page) {
+  const shown = [];
+  for (const id of Object.keys(panelButton)) if (await visible(page, id)) shown.push(id);
+  return shown;
+}
+
+const calcium = {
+  txt_magnesiumbecken: '300', txt_kalziumjetzt: '380', txt_plusistmagnesium: '1200',
+  txt_pluskalzium: '500', txt_plusmagnesium: '1300',
+};
+
+describe('each calculator gives the desktop digits', () => {
+  const rows = [
+    { locale: 'de-DE', panel: 'frm_Frischwasser', button: 'cmd_Dichte', result: 'lbl_ergebnis',
+      fields: { txt_Dichte: '1,023', txt_Temperatur: '25', txt_Liter: '20' },
+      expected: '690,91 Gramm Meersalz werden benötigt' },
+    { locale: 'en-US', panel: 'frm_Frischwasser', button: 'cmd_Dichte', result: 'lbl_ergebnis',
+      fields: { txt_Dichte: '1.023', txt_Temperatur: '25', txt_Liter: '1,000' },
+      expected: '34545.89 Gramm Meersalz werden benötigt' },
+    { locale: 'de-DE', panel: 'frm_changewater', button: 'Command1', result: 'lbl2_ergebnis',
+      fields: { txt_Dichtejetzt: '1,023', txt_Dichteneu: '1,024', txt2_Liter: '20' },
+      expected: '24,9 Gramm Meersalz müssen hinzugefügt werden' },
+    { locale: 'en-US', panel: 'frm_changewater', button: 'Command1', result: 'lbl2_ergebnis',
+      fields: { txt_Dichtejetzt: '1.024', txt_Dichteneu: '1.023', txt2_Liter: '20' },
+      expected: 'Sie müssen 0.83 Liter Wasser mit Süßwasser ersetzen' },
+    { locale: 'de-DE', panel: 'frm_magnesium', button: 'Command5', result: 'txt_magerg',
+      fields: { magliter_becken: '300', magnesium_becken: '1200', magnesium_ziel: '1300' },
+      expected: '!!! Salze bitte in reichlich Aquariumwasser auflösen und geleichmäßig über 5 Tage verteilen !!!\n\n'
+        + '227,4g Magnesiumchlorid Hexahydrat (MgCl2 x 6H2O)\n28,5g Magnesiumsulfat Heptahydrat (MgSO4 x 7H2O)\n' },
+    { locale: 'en-US', panel: 'frm_magnesium', button: 'Command5', result: 'txt_magerg',
+      fields: { magliter_becken: '300', magnesium_becken: '1200', magnesium_ziel: '1300' },
+      expected: '!!! Salze bitte in reichlich Aquariumwasser auflösen und geleichmäßig über 5 Tage verteilen !!!\n\n'
+        + '227.4g Magnesiumchlorid Hexahydrat (MgCl2 x 6H2O)\n28.5g Magnesiumsulfat Heptahydrat (MgSO4 x 7H2O)\n' },
+    { locale: 'de-DE', panel: 'Frm_kalzium', button: 'Command6', result: 'ergebnis_kalzium',
+      check: true, fields: calcium,
+      expected: 'Salze bitte gleichmäßig in reichlich Aquariumwasser auflösen und geleichmäßig über 12 Tage verteilen!!!\n\n'
+        + '132,04g Claciumchlorid Dihydrat (CaCl2 x 2H2O) \n150,84g Natrium Hydrogencarbonat (NaHCO3) \n'
+        + '227,4g Magnesiumchlorid Hexahydrat (MgCl2 x 6H2O)\n28,5gMagnesiumsulfat Heptahydrat (MgSO4 x 7H2O)\n'
+        + '45g Natriumchlorid freies Meersalz \n==>Ersetzt 150,12g Meersalz\n' },
+  ];
+  for (const row of rows) {
+    test(`${row.button} under ${row.locale}`, () => withPage({ locale: row.locale }, async (page) => {
+      for (const button of panelButton[row.panel]) await page.click(button);
+      if (row.check) await page.check('#Checkmitmagnesium');
+      await fillFields(page, row.fields);
+      await page.click(`#${row.button}`);
+      await page.waitForFunction((id) => document.getElementById(id).textContent !== '', row.result);
+      assert.equal(await text(page, row.result), row.expected);
+    }));
+  }
+});
+
+describe('an error shows its number and loses nothing', () => {
+  // Each row first computes a good result, then makes one field bad.
+  const rows = [
+    { panel: 'frm_Frischwasser', button: 'cmd_Dichte', result: 'lbl_ergebnis', bad: { txt_Dichte: '0' }, number: 11, message: 'Division durch Null' },
+    { panel: 'frm_Frischwasser', button: 'cmd_Dichte', result: 'lbl_ergebnis', bad: { txt_Temperatur: 'warm' }, number: 13, message: 'Typen unverträglich' },
+    { panel: 'frm_Frischwasser', button: 'cmd_Dichte', result: 'lbl_ergebnis', bad: { txt_Temperatur: '1e80' }, number: 6, message: 'Überlauf' },
+    { panel: 'frm_Frischwasser', button: 'cmd_Dichte', result: 'lbl_ergebnis', bad: { txt_Dichte: '1,5' }, number: 5,
+      message: 'Die Dichte 1,5 Kg/Liter ist bei 25 Grad Celsius mit Meersalz nicht erreichbar.' },
+    { panel: 'frm_changewater', button: 'Command1', result: 'lbl2_ergebnis', bad: { txt2_Liter: '' }, number: 13, message: 'Typen unverträglich' },
+    { panel: 'frm_magnesium', button: 'Command5', result: 'txt_magerg', bad: { magnesium_ziel: '655341', magnesium_becken: '0', magliter_becken: '1' }, number: 6, message: 'Überlauf' },
+    { panel: 'Frm_kalzium', button: 'Command6', result: 'ergebnis_kalzium', bad: { txt_pluskalzium: '5OO' }, number: 13, message: 'Typen unverträglich', emptied: true },
+  ];
+  for (const row of rows) {
+    test(`error ${row.number} from ${Object.keys(row.bad).join(', ')}`, () => withPage({}, async (page) => {
+      for (const button of panelButton[row.panel]) await page.click(button);
+      await page.click(`#${row.button}`);
+      await page.waitForFunction((id) => document.getElementById(id).textContent !== '', row.result);
+      const before = await text(page, row.result);
+      await fillFields(page, row.bad);
+      const fields = await page.$$eval('input[type="text"]', (inputs) => inputs.map((i) => [i.id, i.value]));
+      await page.focus(`#${row.button}`);
+      await page.keyboard.press('Enter');
+      await page.waitForSelector('#error_dialog[open]');
+      assert.equal(await text(page, 'error_number'), `Laufzeitfehler '${row.number}':`);
+      assert.equal(await text(page, 'error_text'), row.message);
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'error_ok');
+      await page.keyboard.press('Escape');
+      await page.waitForSelector('#error_dialog:not([open])', { state: 'attached' });
+      assert.equal(await page.evaluate(() => document.activeElement.id), row.button);
+      assert.deepEqual(await page.$$eval('input[type="text"]', (inputs) => inputs.map((i) => [i.id, i.value])), fields);
+      assert.equal(await text(page, row.result), row.emptied ? '' : before);
+    }));
+  }
+
+  test('OK closes the message and the focus returns to the field that was in use', () => withPage({}, async (page) => {
+    await page.fill('#txt_Liter', 'viel');
+    await page.press('#txt_Liter', 'Enter');
+    await page.waitForSelector('#error_dialog[open]');
+    await page.click('#error_ok');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'txt_Liter');
+    assert.equal(await page.inputValue('#txt_Liter'), 'viel');
+  }));
+});
+
+test('the check box shows the two magnesium fields and empties the result', () => withPage({}, async (page) => {
+  await page.click('#Command4');
+  const magnesiumFields = ['txt_plusistmagnesium', 'txt_plusmagnesium', 'lbl_plusistmagnesium', 'lbl_plusmagnesium'];
+  const shown = async () => Promise.all(magnesiumFields.map((id) => visible(page, id)));
+  assert.deepEqual(await shown(), [false, false, false, false]);
+  for (const [checked, expected] of [[true, true], [false, false], [true, true]]) {
+    await page.click('#Command6');
+    await page.waitForFunction(() => document.getElementById('ergebnis_kalzium').textContent !== '');
+    await page.setChecked('#Checkmitmagnesium', checked);
+    assert.deepEqual(await shown(), Array(4).fill(expected));
+    assert.equal(await text(page, 'ergebnis_kalzium'), '');
+  }
+}));
+
+test('navigation shows one panel and the salt button returns to the salt panel chosen last', () => withPage({}, async (page) => {
+  const steps = [
+    [[], 'frm_Frischwasser'],
+    [['Command3'], 'frm_magnesium'],
+    [['Command2'], 'frm_Frischwasser'],
+    [['cmd_changewater'], 'frm_changewater'],
+    [['Command4'], 'Frm_kalzium'],
+    [['Command2'], 'frm_changewater'],
+    [['cmd_ueber', 'Command2'], 'frm_changewater'],
+    [['cmd_newater'], 'frm_Frischwasser'],
+    [['cmd_ueber'], 'frm_ueber'],
+    [['Command2'], 'frm_Frischwasser'],
+  ];
+  for (const [clicks, expected] of steps) {
+    for (const id of clicks) await page.click(`#${id}`);
+    assert.deepEqual(await panelInView(page), [expected], `after ${clicks.join(', ')}`);
+  }
+}));
+
+test('every panel keeps its fields and results while out of view', () => withPage({}, async (page) => {
+  await page.fill('#txt_Liter', '50');
+  await page.press('#txt_Liter', 'Enter');
+  await page.waitForFunction(() => document.getElementById('lbl_ergebnis').textContent !== '');
+  await page.click('#Command3');
+  await page.fill('#magnesium_ziel', '1400');
+  await page.press('#magnesium_ziel', 'Enter');
+  await page.waitForFunction(() => document.getElementById('txt_magerg').textContent !== '');
+  const magnesium = await text(page, 'txt_magerg');
+  await page.click('#Command2');
+  assert.equal(await page.inputValue('#txt_Liter'), '50');
+  assert.equal(await text(page, 'lbl_ergebnis'), '1727,29 Gramm Meersalz werden benötigt');
+  await page.click('#Command3');
+  assert.equal(await page.inputValue('#magnesium_ziel'), '1400');
+  assert.equal(await text(page, 'txt_magerg'), magnesium);
+}));
+
+test('the keyboard alone reaches a field, changes it and computes', () => withPage({}, async (page) => {
+  const order = [];
+  for (let i = 0; i < 8; ++i) {
+    await page.keyboard.press('Tab');
+    order.push(await page.evaluate(() => document.activeElement.id));
+  }
+  assert.deepEqual(order, ['Label23', 'Command2', 'Command3', 'Command4', 'cmd_ueber',
+    'txt_Temperatur', 'txt_Liter', 'txt_Dichte']);
+  await page.keyboard.press('Control+A');
+  await page.keyboard.type('1,025');
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Space');
+  await page.waitForFunction(() => document.getElementById('lbl_ergebnis').textContent !== '');
+  assert.match(await text(page, 'lbl_ergebnis'), /^\d+,\d+ Gramm Meersalz werden benötigt$/);
+  assert.notEqual(await text(page, 'lbl_ergebnis'), '690,91 Gramm Meersalz werden benötigt');
+  // Return on a navigation button switches the panel.
+  await page.focus('#Command4');
+  await page.keyboard.press('Enter');
+  assert.deepEqual(await panelInView(page), ['Frm_kalzium']);
+}));
+
+describe('a 320 px phone at 200 % text size', () => {
+  for (const [panel, clicks] of Object.entries(panelButton)) {
+    test(`${panel}: no sideways scrolling, touch targets of 24 px`, () => withPage({ width: 320 }, async (page) => {
+      await page.evaluate(() => { document.documentElement.style.fontSize = '200%'; });
+      for (const button of clicks) await page.click(button);
+      if (panel === 'Frm_kalzium') await page.check('#Checkmitmagnesium');
+      assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 320),
+        `page is ${await page.evaluate(() => document.documentElement.scrollWidth)} px wide`);
+      const small = await page.$$eval('button, input, a', (controls) => controls
+        .filter((c) => c.offsetParent !== null)
+        .map((c) => [c.id || c.textContent, c.getBoundingClientRect()])
+        .filter(([, box]) => box.width < 24 || box.height < 24)
+        .map(([id]) => id));
+      assert.deepEqual(small, []);
+    }));
+  }
+});
+
+describe('axe-core finds no WCAG 2.2 AA violation', () => {
+  for (const [panel, clicks] of Object.entries(panelButton)) {
+    test(panel, () => withPage({ bypassCSP: true }, async (page) => {
+      for (const button of clicks) await page.click(button);
+      if (panel === 'Frm_kalzium') await page.check('#Checkmitmagnesium');
+      const compute = { frm_Frischwasser: 'cmd_Dichte', frm_changewater: 'Command1', frm_magnesium: 'Command5', Frm_kalzium: 'Command6' }[panel];
+      if (compute) await page.click(`#${compute}`);
+      await page.evaluate(axeSource);
+      const violations = await page.evaluate(async () => (await globalThis.axe.run(document, {
+        runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] },
+      })).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+      assert.deepEqual(violations, []);
+    }));
+  }
+});
+
+test('the page keeps working offline once it has been served', async () => {
+  const ownSite = await serveFolder(siteDir);
+  const { context, page } = await openPage({ url: ownSite.url });
+  try {
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    await ownSite.close();
+    await context.setOffline(true);
+    await page.reload();
+    await page.fill('#txt_Liter', '40');
+    await page.click('#cmd_Dichte');
+    await page.waitForFunction(() => document.getElementById('lbl_ergebnis').textContent !== '');
+    assert.equal(await text(page, 'lbl_ergebnis'), '1381,83 Gramm Meersalz werden benötigt');
+    assert.deepEqual(page.problems, []);
+  } finally {
+    await context.close();
+  }
+});
+
+test('the one file works opened from disk', () => withPage({ url: pathToFileURL(join(siteDir, 'index.html')).href }, async (page) => {
+  // Opened from disk there is no manifest or icon to fetch; that is all.
+  page.problems.splice(0, page.problems.length,
+    ...page.problems.filter((p) => !/manifest|icon-192|Failed to load resource/.test(p)));
+  await page.click('#Command3');
+  await page.click('#Command5');
+  await page.waitForFunction(() => document.getElementById('txt_magerg').textContent !== '');
+  assert.match(await text(page, 'txt_magerg'), /^!!! Salze bitte .* 5 Tage verteilen !!!\n\n227,4g Magnesiumchlorid/);
+}));
+
+test('nothing is fetched from elsewhere', () => withPage({}, async (page) => {
+  const requests = [];
+  page.on('request', (request) => requests.push(request.url()));
+  await page.reload();
+  await page.click('#cmd_Dichte');
+  await page.waitForFunction(() => document.getElementById('lbl_ergebnis').textContent !== '');
+  assert.deepEqual(requests.filter((url) => !url.startsWith(site.url)), []);
+  const manifest = JSON.parse(await readFile(join(siteDir, 'manifest.webmanifest'), 'utf8'));
+  assert.deepEqual(manifest.icons.map((i) => i.sizes), ['192x192', '512x512']);
+}));
