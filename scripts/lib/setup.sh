@@ -12,6 +12,11 @@ marelto_build_packages=(
   fonts-liberation locales
 )
 
+# Packages the web edition's build needs: Debian's emscripten (which brings
+# node), rsvg-convert for the icons, and GoogleTest's sources for the core's
+# tests under node.
+marelto_web_packages=(cmake ninja-build emscripten librsvg2-bin googletest)
+
 missing_packages() {
   local pkg
   for pkg in "$@"; do
@@ -40,7 +45,7 @@ ensure_packages() {
     "${sudo[@]}" apt-get update -qq
     export MARELTO_APT_UPDATED=1
   fi
-  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  "${sudo[@]}" apt-get install -o DPkg::Lock::Timeout=600 -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
 # Generates a locale such as de_DE.UTF-8 where the machine lacks it.

@@ -28,23 +28,15 @@ function regionalSettings() {
   return [decimal, part('group', decimal === ',' ? '.' : ',')];
 }
 
-const errorDialog = byId('error_dialog');
 let focusBeforeError = null;
 
 function showError(number, text) {
   focusBeforeError = document.activeElement;
   byId('error_number').textContent = `Laufzeitfehler '${number}':`;
   byId('error_text').textContent = text;
-  errorDialog.showModal();
+  byId('error_dialog').showModal();
   byId('error_ok').focus();
 }
-
-byId('error_ok').addEventListener('click', () => errorDialog.close());
-// Escape closes the dialog natively; either way the focus goes back.
-errorDialog.addEventListener('close', () => {
-  focusBeforeError?.focus();
-  focusBeforeError = null;
-});
 
 // The core writes lines ended with CR LF; the page breaks them with LF.
 const forDisplay = (text) => text.replace(/\r\n/g, '\n');
@@ -80,21 +72,6 @@ const handlers = {
   },
 };
 
-// Enter in a field submits its panel's form, which presses "Berechnen".
-for (const form of document.querySelectorAll('form.calculator')) {
-  form.addEventListener('submit', (event) => {
-    event.preventDefault();
-    handlers[form.querySelector('button[type="submit"]').id]();
-  });
-}
-
-byId('Checkmitmagnesium').addEventListener('change', (event) => {
-  byId('ergebnis_kalzium').textContent = '';
-  for (const id of ['txt_plusistmagnesium', 'txt_plusmagnesium']) {
-    byId(id).parentElement.hidden = !event.target.checked;
-  }
-});
-
 // Navigation: one panel in view; the others keep their fields and results.
 const panels = ['frm_Frischwasser', 'frm_changewater', 'frm_magnesium', 'Frm_kalzium', 'frm_ueber'];
 let saltPanel = 'frm_Frischwasser';
@@ -114,9 +91,35 @@ const navigation = {
   cmd_newater: () => show(saltPanel = 'frm_Frischwasser'),
 };
 
-for (const [id, go] of Object.entries(navigation)) {
-  byId(id).addEventListener('click', go);
-}
+// The listeners sit on the document, which exists before the body is read:
+// this script runs in the head, so no button is ever shown without its
+// handler.
+document.addEventListener('click', (event) => {
+  const id = event.target.closest('button')?.id;
+  if (id === 'error_ok') byId('error_dialog').close();
+  else navigation[id]?.();
+});
+
+// Enter in a field submits its panel's form, which presses "Berechnen".
+document.addEventListener('submit', (event) => {
+  event.preventDefault();
+  handlers[event.target.querySelector('button[type="submit"]').id]();
+});
+
+document.addEventListener('change', (event) => {
+  if (event.target.id !== 'Checkmitmagnesium') return;
+  byId('ergebnis_kalzium').textContent = '';
+  for (const id of ['txt_plusistmagnesium', 'txt_plusmagnesium']) {
+    byId(id).parentElement.hidden = !event.target.checked;
+  }
+});
+
+// Escape closes the message natively; either way the focus goes back.
+document.addEventListener('close', (event) => {
+  if (event.target.id !== 'error_dialog') return;
+  focusBeforeError?.focus();
+  focusBeforeError = null;
+}, true);
 
 // Offline use once the page has been served; opened from disk it has no
 // service worker and needs none.

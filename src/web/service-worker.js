@@ -8,8 +8,18 @@ const version = '@SITE_VERSION@';
 const files = @SITE_FILES@;
 const store = `marelto-${version}`;
 
+// The page is fetched once and stored under both of its addresses.
+async function storeFiles() {
+  const cache = await caches.open(store);
+  const page = await fetch('./', { cache: 'no-cache' });
+  if (!page.ok) throw new Error(`the page answered ${page.status}`);
+  await cache.put('index.html', page.clone());
+  await cache.put('./', page);
+  await cache.addAll(files.filter((file) => file !== './' && file !== 'index.html'));
+}
+
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(store).then((cache) => cache.addAll(files)).then(() => self.skipWaiting()));
+  event.waitUntil(storeFiles().then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
