@@ -234,7 +234,7 @@ test('the keyboard alone reaches a field, changes it and computes', () => withPa
 
 describe('a 320 px phone at 200 % text size', () => {
   for (const [panel, clicks] of Object.entries(panelButton)) {
-    test(`${panel}: no sideways scrolling, touch targets of 24 px`, () => withPage({ width: 320 }, async (page) => {
+    test(`${panel}: no sideways scrolling, touch targets of 24 px, no button text cut`, () => withPage({ width: 320 }, async (page) => {
       await page.evaluate(() => { document.documentElement.style.fontSize = '200%'; });
       for (const button of clicks) await page.click(button);
       if (panel === 'Frm_kalzium') await page.check('#Checkmitmagnesium');
@@ -246,6 +246,10 @@ describe('a 320 px phone at 200 % text size', () => {
         .filter(([, box]) => box.width < 24 || box.height < 24)
         .map(([id]) => id));
       assert.deepEqual(small, []);
+      const cut = await page.$$eval('button', (buttons) => buttons
+        .filter((b) => b.offsetParent !== null && b.scrollWidth > b.clientWidth)
+        .map((b) => b.id));
+      assert.deepEqual(cut, []);
     }));
   }
 });
