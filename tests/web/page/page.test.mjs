@@ -5,7 +5,8 @@
 //   node --test page.test.mjs   (MARELTO_SITE: the folder build-web made)
 
 import assert from 'node:assert/strict';
-import { readFile } from 'node:fs/promises';
+import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { createRequire } from 'node:module';
 import { join, resolve } from 'node:path';
 import { after, before, describe, test } from 'node:test';
@@ -191,6 +192,9 @@ test('navigation shows one panel and the salt button returns to the salt panel c
   for (const [clicks, expected] of steps) {
     for (const id of clicks) await page.click(`#${id}`);
     assert.deepEqual(await panelInView(page), [expected], `after ${clicks.join(', ')}`);
+    if (clicks.length > 0) {
+      assert.equal(await text(page, 'panel_in_view'), await text(page, `${expected}_caption`));
+    }
   }
 }));
 
@@ -286,6 +290,31 @@ test('the page keeps working offline once it has been served', async () => {
     assert.deepEqual(page.problems, []);
   } finally {
     await context.close();
+  }
+});
+
+test('a new version replaces the stored copy and drops the old store', async () => {
+  const folder = await mkdtemp(join(tmpdir(), 'marelto-site-'));
+  await cp(siteDir, folder, { recursive: true });
+  const ownSite = await serveFolder(folder);
+  const { context, page } = await openPage({ url: ownSite.url });
+  const stores = () => page.evaluate(() => caches.keys());
+  try {
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const [first] = await stores();
+    assert.match(first, /^marelto-[0-9a-f]{16}$/);
+    const workerFile = join(folder, 'service-worker.js');
+    await writeFile(workerFile, (await readFile(workerFile, 'utf8')).replace(first.slice(8), 'nextversion0000'));
+    await page.evaluate(() => navigator.serviceWorker.getRegistration().then((r) => r.update()));
+    const deadline = Date.now() + 20000;
+    while ((await stores()).join() !== 'marelto-nextversion0000' && Date.now() < deadline) {
+      await page.waitForTimeout(100);
+    }
+    assert.deepEqual(await stores(), ['marelto-nextversion0000']);
+  } finally {
+    await context.close();
+    await ownSite.close();
+    await rm(folder, { recursive: true });
   }
 });
 
