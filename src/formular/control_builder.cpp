@@ -85,13 +85,32 @@ QWidget* makeWidget(const ControlDescription& description) {
     Q_UNREACHABLE();
 }
 
+// The height a label may fill: down to the first field, button or box drawn
+// over it (a control later in the table); labels are transparent.
+int roomOf(std::span<const ControlDescription> descriptions, std::size_t index) {
+    const ControlDescription& label = descriptions[index];
+    int room = label.height;
+    for (const ControlDescription& other : descriptions.subspan(index + 1)) {
+        const bool transparent = other.kind == ControlKind::Label || other.kind == ControlKind::Link;
+        const bool overlaps = other.left < label.left + label.width &&
+                              label.left < other.left + other.width &&
+                              other.top < label.top + label.height &&
+                              label.top < other.top + other.height;
+        if (!transparent && overlaps) {
+            room = std::min(room, other.top - label.top);
+        }
+    }
+    return toPixels(room);
+}
+
 }  // namespace
 
 std::vector<QWidget*> buildControls(QWidget& parent,
                                     std::span<const ControlDescription> descriptions) {
     std::vector<QWidget*> widgets;
     widgets.reserve(descriptions.size());
-    for (const ControlDescription& description : descriptions) {
+    for (std::size_t index = 0; index < descriptions.size(); ++index) {
+        const ControlDescription& description = descriptions[index];
         QWidget* widget = makeWidget(description);
         widget->setParent(&parent);
         widget->setObjectName(
@@ -103,7 +122,7 @@ std::vector<QWidget*> buildControls(QWidget& parent,
             fitCaption(*checkBox);
         }
         if (auto* label = qobject_cast<QLabel*>(widget)) {
-            narrowToFit(*label);
+            narrowToFit(*label, roomOf(descriptions, index));
         }
         if (description.hiddenAtStart) {
             widget->hide();
