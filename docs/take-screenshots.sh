@@ -7,14 +7,13 @@ set -euo pipefail
 
 marelto=${1:?usage: take-screenshots.sh BUILD_DIR}/src/app/marelto
 docs=$(cd "$(dirname "$0")" && pwd)
-display=:$((90 + RANDOM % 100))
+source "$docs/../scripts/lib/xvfb.sh"
 
 app=
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+start_xvfb 640x480x24
+xvfb=$marelto_xvfb_pid
 trap 'kill $app "$xvfb" 2>/dev/null || true' EXIT
-sleep 1
-export DISPLAY=$display XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+export DISPLAY=$marelto_display XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 "$marelto" &
 app=$!
 window=$(xdotool search --sync --name 'Marelto V1.0' | head -n 1)

@@ -35,15 +35,11 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     wineserver -w
 fi
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+start_xvfb
+xvfb=$marelto_xvfb_pid
 trap 'wineserver -k 2>/dev/null; kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
-    [[ -e /tmp/.X11-unix/X${display#:} ]] && break
-    sleep 0.1
-done
-export DISPLAY=$display
+export DISPLAY=$marelto_display
 
 median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 timed() {

@@ -19,16 +19,11 @@ for program in "$timer" "$bare" "$marelto" "$handlers"; do
     [[ -x $program ]] || { echo "run.sh: $program is not built" >&2; exit 1; }
 done
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+start_xvfb
+xvfb=$marelto_xvfb_pid
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
-    DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break
-    [[ -e /tmp/.X11-unix/X${display#:} ]] && break
-    sleep 0.1
-done
-export DISPLAY=$display XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+export DISPLAY=$marelto_display XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 

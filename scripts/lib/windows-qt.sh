@@ -12,19 +12,19 @@ marelto_windows_qt_packages=(
   cmake ninja-build
 )
 
-# Prints deb-src stanzas for the Debian archives among the machine's own
-# deb sources, in either source-list format.
+# Prints deb-src stanzas for the Debian or Ubuntu archives among the
+# machine's own deb sources, in either source-list format.
 debian_source_stanzas() {
   local file
   for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
     [ -f "$file" ] || continue
-    sed -nE 's/^[[:space:]]*deb[[:space:]]+((\[[^]]*\][[:space:]]+)?[a-z]+:\/\/[^[:space:]]*debian[^[:space:]]*[[:space:]].*)$/\1/p' "$file" |
+    sed -nE 's/^[[:space:]]*deb[[:space:]]+((\[[^]]*\][[:space:]]+)?[a-z]+:\/\/[^[:space:]]*(debian|ubuntu)[^[:space:]]*[[:space:]].*)$/\1/p' "$file" |
       while read -r rest; do printf 'deb-src %s\n' "$rest"; done
   done
   for file in /etc/apt/sources.list.d/*.sources; do
     [ -f "$file" ] || continue
     awk 'BEGIN { RS = ""; ORS = "\n\n" }
-         /(^|\n)Types:[^\n]*deb/ && /(^|\n)URIs:[^\n]*debian/ && !/(^|\n)Enabled:[[:space:]]*no/ {
+         /(^|\n)Types:[^\n]*deb/ && /(^|\n)URIs:[^\n]*(debian|ubuntu)/ && !/(^|\n)Enabled:[[:space:]]*no/ {
            gsub(/Types:[^\n]*/, "Types: deb-src"); gsub(/(^|\n)#[^\n]*/, ""); print }' "$file"
   done
 }

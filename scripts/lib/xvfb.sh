@@ -1,0 +1,21 @@
+# A private Xvfb server for the scripts that show a window. Xvfb chooses a
+# free display number itself (-displayfd) and writes it once it accepts
+# clients, so nothing guesses a number or polls for the server.
+#
+#   start_xvfb [SCREEN]   sets marelto_display (":N") and marelto_xvfb_pid
+start_xvfb() {
+  local screen=${1:-1024x768x24} ready number
+  ready=$(mktemp -d)
+  mkfifo "$ready/display"
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$ready/display" >/dev/null 2>&1 &
+  marelto_xvfb_pid=$!
+  # Xvfb that dies before it is ready closes the pipe and the read fails.
+  if ! read -r -t 30 number <"$ready/display" || [ -z "$number" ]; then
+    rm -rf "$ready"
+    kill "$marelto_xvfb_pid" 2>/dev/null || true
+    echo "Xvfb did not start" >&2
+    return 1
+  fi
+  rm -rf "$ready"
+  marelto_display=:$number
+}
