@@ -91,11 +91,11 @@ int roomOf(std::span<const ControlDescription> descriptions, std::size_t index) 
     const ControlDescription& label = descriptions[index];
     int room = label.height;
     for (const ControlDescription& other : descriptions.subspan(index + 1)) {
-        const bool transparent = other.kind == ControlKind::Label || other.kind == ControlKind::Link;
-        const bool overlaps = other.left < label.left + label.width &&
-                              label.left < other.left + other.width &&
-                              other.top < label.top + label.height &&
-                              label.top < other.top + other.height;
+        const bool transparent =
+            other.kind == ControlKind::Label || other.kind == ControlKind::Link;
+        const bool overlaps =
+            other.left < label.left + label.width && label.left < other.left + other.width &&
+            other.top < label.top + label.height && label.top < other.top + other.height;
         if (!transparent && overlaps) {
             room = std::min(room, other.top - label.top);
         }

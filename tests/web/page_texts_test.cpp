@@ -77,8 +77,11 @@ TEST(WebPage, ShowsEveryControlOfTheWindowWithItsText) {
     const std::string html = page();
     ASSERT_FALSE(html.empty()) << MARELTO_WEB_PAGE;
     for (std::span<const ControlDescription> controls :
-         {std::span<const ControlDescription>(t::windowControls), {t::newWaterControls},
-          {t::densityChangeControls}, {t::magnesiumControls}, {t::calciumControls},
+         {std::span<const ControlDescription>(t::windowControls),
+          {t::newWaterControls},
+          {t::densityChangeControls},
+          {t::magnesiumControls},
+          {t::calciumControls},
           {t::aboutControls}}) {
         for (const ControlDescription& control : controls) {
             EXPECT_EQ(shownOnPage(html, control), withLineFeeds(control.caption)) << control.name;
