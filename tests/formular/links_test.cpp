@@ -153,7 +153,9 @@ void LinksTest::click() {
         [&] { return clickInWindow(presses, link, button, clicks, doubleClick); });
     QCOMPARE(QString::fromStdString(seen), told);
 
-    const auto record = awaitRecord(desktop.recordOf("xdg-open"), opened.isEmpty() ? 500ms : 10s);
+    const auto record =
+        awaitRecord(desktop.recordOf("xdg-open"),
+                    opened.isEmpty() ? 500ms : regApi::testing_support::startPatience);
     if (opened.isEmpty()) {
         QVERIFY2(!record, record ? record->c_str() : "");
     } else {

@@ -129,7 +129,8 @@ TEST(HttpKeyFromGio, BrowserRegisteredWhileRunningIsFoundAtTheNextLookup) {
         desktop.addHttpHandler("late", desktop.addRecorder("late-browser").string());
         // GIO learns of new desktop entries from a file monitor.
         std::string after = getBrowserCommand();
-        for (int wait = 0; wait < 100 && after == "Invalid"; ++wait) {
+        const auto deadline = std::chrono::steady_clock::now() + testing_support::startPatience;
+        while (after == "Invalid" && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(50ms);
             after = getBrowserCommand();
         }
@@ -172,7 +173,7 @@ const char* const standIns[] = {"xdg-open", "a\"b/xdg-open", "a",       "browser
 // Each stand-in that ran with what it was given, once the expected one has
 // written down its arguments and the others have had time to.
 std::string whatRan(const ScratchDesktop& desktop, const std::string& expected) {
-    if (!expected.empty()) awaitRecord(desktop.recordOf(expected), 5s);
+    if (!expected.empty()) awaitRecord(desktop.recordOf(expected), testing_support::startPatience);
     std::this_thread::sleep_for(300ms);
     std::string ran;
     for (const std::string name : standIns) {

@@ -62,12 +62,13 @@ fs::path ScratchDesktop::recordOf(const std::string& name) const {
 }
 
 fs::path ScratchDesktop::addRecorder(const std::string& name) {
-    // Written aside and renamed, so a reader never sees half a record.
+    // Written aside, renamed into place and closed by recordEnd, so that a
+    // reader can tell a complete record from one still being written.
     const std::string record = recordOf(name).string();
     fs::create_directories(recordOf(name).parent_path());
     return addScript(name, "/bin/sh",
-                     "printf '%s\\n' \"$@\" > '" + record + ".part' && /bin/mv '" + record +
-                         ".part' '" + record + "'\n");
+                     "printf '%s\\n' \"$@\" '" + std::string(recordEnd) + "' > '" + record +
+                         ".part' && /bin/mv '" + record + ".part' '" + record + "'\n");
 }
 
 fs::path ScratchDesktop::addPathFolder(const std::string& name) {
@@ -141,10 +142,17 @@ std::string ScratchDesktop::runInside(const std::function<std::string()>& scenar
 }
 
 std::optional<std::string> awaitRecord(const fs::path& record, std::chrono::milliseconds patience) {
+    const std::string end = std::string(recordEnd) + "\n";
     const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
-        if (fs::exists(record)) return readFile(record);
-        if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
+        const bool late = std::chrono::steady_clock::now() >= deadline;
+        if (fs::exists(record)) {
+            std::string text = readFile(record);
+            if (text.ends_with(end)) return text.substr(0, text.size() - end.size());
+            if (late) return text;
+        } else if (late) {
+            return std::nullopt;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
