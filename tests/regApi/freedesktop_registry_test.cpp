@@ -166,9 +166,11 @@ std::string clickLink(const std::string& address) {
 // Every stand-in a row may set up, the wrong ones included: "a" is where the
 // path of an xdg-open in the folder a"b was once cut off, and the program in
 // the current folder named after the address is what sh ran when it was
-// handed the address instead of a browser.
-const char* const standIns[] = {"xdg-open", "a\"b/xdg-open", "a",       "browser",
-                                "launcher", "http:/www.marelto.example"};
+// handed the address instead of a browser; here/ is a current folder that is
+// not on PATH.
+const char* const standIns[] = {"xdg-open",      "a\"b/xdg-open", "a",
+                                "browser",       "launcher",      "http:/www.marelto.example",
+                                "here/xdg-open", "here/browser",  "here/stranger"};
 
 // Each stand-in that ran with what it was given, once the expected one has
 // written down its arguments and the others have had time to.
@@ -234,6 +236,41 @@ INSTANTIATE_TEST_SUITE_P(
                       d.addRecorder("a");
                   },
                   address, started, "a\"b/xdg-open: http://www.marelto.example\n"},
+        ClickCase{"xdg-open in the current folder with PATH ending in a colon",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "{bin}/browser");
+                      d.spellPath("{path}:", "here");
+                      d.addRecorder("here/xdg-open");
+                  },
+                  address, started, "browser: http://www.marelto.example\n"},
+        ClickCase{"xdg-open in the current folder with PATH starting with a colon",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "{bin}/browser");
+                      d.spellPath(":{path}", "here");
+                      d.addRecorder("here/xdg-open");
+                  },
+                  address, started, "browser: http://www.marelto.example\n"},
+        ClickCase{"xdg-open in the current folder with a dot on PATH",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "{bin}/browser");
+                      d.spellPath(".:{path}", "here");
+                      d.addRecorder("here/xdg-open");
+                  },
+                  address, started, "browser: http://www.marelto.example\n"},
+        ClickCase{"a handler named without a folder is not taken from the current folder",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "browser");
+                      d.spellPath(":{path}", "here");
+                      d.addRecorder("here/browser");
+                  },
+                  address, started, "browser: http://www.marelto.example\n"},
+        ClickCase{"a handler found only in the current folder is no browser",
+                  [](ScratchDesktop& d) {
+                      d.addHttpHandler("stranger", "stranger");
+                      d.spellPath("{path}:", "here");
+                      d.addRecorder("here/stranger");
+                  },
+                  address, toldNoBrowser, ""},
         ClickCase{"without xdg-open a plain handler",
                   [](ScratchDesktop& d) { addBrowser(d, "{bin}/browser"); }, address, started,
                   "browser: http://www.marelto.example\n"},

@@ -67,6 +67,12 @@ fs::path recordingBrowserBesideTheTests() {
     return fs::path(self).parent_path() / "marelto_recording_browser.exe";
 }
 
+// A browser.exe in the program's own folder, where Windows looks first for a
+// program named without a folder; it must never run either.
+fs::path ownFolderTrap() {
+    return recordingBrowserBesideTheTests().parent_path() / "browser.exe";
+}
+
 class RecordingWindow final : public Desktop {
 public:
     std::string calls;
@@ -98,7 +104,7 @@ class Win32LinkClick : public testing::TestWithParam<ClickCase> {
 protected:
     void SetUp() override {
         fs::create_directories(browserFolder);
-        for (const auto& program : {browser, unquotedPathTrap}) {
+        for (const auto& program : {browser, unquotedPathTrap, ownFolderTrap()}) {
             fs::copy_file(recordingBrowserBesideTheTests(), program,
                           fs::copy_options::overwrite_existing);
             fs::remove(recordOf(program));
@@ -123,8 +129,10 @@ protected:
         RegCloseKey(key_);
         std::error_code ignored;
         fs::remove_all(browserFolder, ignored);
-        fs::remove(unquotedPathTrap, ignored);
-        fs::remove(recordOf(unquotedPathTrap), ignored);
+        for (const auto& trap : {unquotedPathTrap, ownFolderTrap()}) {
+            fs::remove(trap, ignored);
+            fs::remove(recordOf(trap), ignored);
+        }
     }
 
     void registerCommand(DWORD type, const std::string& command) {
@@ -150,9 +158,13 @@ TEST_P(Win32LinkClick, StartsOnlyTheBrowserWithTheAddressAsOneArgument) {
     }
     EXPECT_EQ(window.calls, GetParam().expectedCalls);
 
+    // Where nothing may start, a wrong start gets a moment to show.
+    if (GetParam().expectedRecord.empty()) std::this_thread::sleep_for(1s);
     const auto patience = GetParam().expectedRecord.empty() ? 0ms : startPatience;
     EXPECT_EQ(awaitRecord(browser, patience).value_or(""), GetParam().expectedRecord);
     EXPECT_EQ(awaitRecord(unquotedPathTrap, 0ms), std::nullopt) << "C:\\Program.exe ran";
+    EXPECT_EQ(awaitRecord(ownFolderTrap(), 0ms), std::nullopt)
+        << "the browser.exe beside the program ran";
 }
 
 constexpr const char* started = "start;events;focus;";
@@ -176,6 +188,23 @@ INSTANTIATE_TEST_SUITE_P(
                   R"("%ProgramFiles%\Marelto Test Browser\browser.exe" "%1")", address, started,
                   browserGotTheAddress},
         ClickCase{"value that names no program", REG_SZ, "rec %1", address, toldNoBrowser, ""},
+        ClickCase{"quoted name without a folder", REG_SZ, R"("browser.exe" "%1")", address,
+                  toldNoBrowser, ""},
+        ClickCase{"quoted relative path", REG_SZ, R"(".\browser.exe" "%1")", address,
+                  toldNoBrowser, ""},
+        ClickCase{"quoted path that names no existing file", REG_SZ,
+                  "\"" + (browserFolder / "missing.exe").string() + "\" \"%1\"", address,
+                  toldNoBrowser, ""},
+        ClickCase{"string is not expanded", REG_SZ,
+                  R"("%ProgramFiles%\Marelto Test Browser\browser.exe" "%1")", address,
+                  toldNoBrowser, ""},
+        ClickCase{"multi-string is no command", REG_MULTI_SZ,
+                  R"("%ProgramFiles%\Marelto Test Browser\browser.exe" "%1")", address,
+                  toldNoBrowser, ""},
+        ClickCase{"binary value is no command", REG_BINARY, "\"" + browser.string() + "\" \"%1\"",
+                  address, toldNoBrowser, ""},
+        ClickCase{"64-bit value is no command", REG_QWORD,
+                  "\"" + browser.string() + "\" \"%1\"", address, toldNoBrowser, ""},
         ClickCase{"address with a quote and blanks", REG_SZ,
                   "\"" + browser.string() + "\" \"%1\"", "http://www.marelto.example/a b\" -x",
                   started,

@@ -42,6 +42,7 @@ ScratchDesktop::ScratchDesktop() {
         fs::create_directories(dir);
     }
     path_ = bin_.string();
+    current_ = bin_;
 }
 
 ScratchDesktop::~ScratchDesktop() {
@@ -78,6 +79,15 @@ fs::path ScratchDesktop::addPathFolder(const std::string& name) {
     return folder;
 }
 
+void ScratchDesktop::spellPath(const std::string& spelling, const std::string& currentFolder) {
+    const std::string placeholder = "{path}";
+    std::string path = spelling;
+    path.replace(path.find(placeholder), placeholder.size(), path_);
+    path_ = path;
+    current_ = bin_ / currentFolder;
+    fs::create_directories(current_);
+}
+
 void ScratchDesktop::addHttpHandler(const std::string& id, const std::string& exec) {
     writeFile(data_ / "applications" / (id + ".desktop"),
               "[Desktop Entry]\nType=Application\nName=" + id + "\nExec=" + exec +
@@ -103,7 +113,7 @@ std::string ScratchDesktop::runInside(const std::function<std::string()>& scenar
         close(pipeEnds[0]);
         setenv("HOME", root_.c_str(), 1);
         setenv("PATH", path_.c_str(), 1);
-        if (chdir(bin_.c_str()) != 0) _exit(1);
+        if (chdir(current_.c_str()) != 0) _exit(1);
         setenv("XDG_DATA_HOME", data_.c_str(), 1);
         setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
         setenv("XDG_DATA_DIRS", (root_ / "system-data").c_str(), 1);

@@ -32,6 +32,10 @@ public:
     std::filesystem::path recordOf(const std::string& name) const;
     // A folder below bin/ put on PATH ahead of bin/ itself.
     std::filesystem::path addPathFolder(const std::string& name);
+    // PATH spelled as `spelling`, "{path}" standing for the folders it holds
+    // so far, and the folder bin/<folder>, which is not on it, as the current
+    // folder of the scenarios.
+    void spellPath(const std::string& spelling, const std::string& currentFolder);
 
     // A desktop entry declaring it handles http, with Exec=<exec> %u.
     void addHttpHandler(const std::string& id, const std::string& exec);
@@ -49,6 +53,7 @@ private:
     std::filesystem::path config_;
     std::string httpHandlers_;
     std::string path_;
+    std::filesystem::path current_;
 };
 
 // The last line of every record: a record without it is not yet complete.
