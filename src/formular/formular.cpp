@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 
 #include <array>
+#include <new>
 #include <vector>
 
 using namespace formular;
@@ -158,12 +159,27 @@ void Formular::connectHandlers() {
 }
 
 void Formular::runReported(const std::function<void()>& work) const {
-    try {
-        work();
-    } catch (const runtime::RuntimeError& error) {
+    const auto report = [this](const runtime::RuntimeError& error) {
         if (reportError_) {
             reportError_(error);
         }
+    };
+    // Nothing may leave a Qt slot: any failure ends the handler alone and is
+    // told the way a run-time error is. Whatever else goes wrong counts as a
+    // call that could not be carried out.
+    try {
+        try {
+            work();
+        } catch (const runtime::RuntimeError& error) {
+            report(error);
+        } catch (const std::bad_alloc&) {
+            report(runtime::RuntimeError(runtime::OutOfMemory));
+        } catch (...) {
+            report(runtime::RuntimeError(runtime::InvalidArgument));
+        }
+    } catch (...) {
+        // Not even the report could be made (memory still short): the
+        // handler ends without a word rather than the program.
     }
 }
 

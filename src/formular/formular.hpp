@@ -64,7 +64,9 @@ private:
     Widget* control(std::string_view name) const;
     void buildWindow();
     void connectHandlers();
-    // Runs a handler's work; a run-time error ends it and is reported.
+    // Runs a handler's work; any exception ends it and is reported as a
+    // run-time error: out of memory as error 7, anything else not a run-time
+    // error already as error 5.
     void runReported(const std::function<void()>& work) const;
     // Opens the address in the user's browser, reporting a failed start.
     void openReported(const std::string& address);

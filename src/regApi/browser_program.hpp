@@ -7,17 +7,15 @@ namespace regApi {
 // The program that opens web addresses, as found on this system.
 struct BrowserProgram {
     enum class Kind {
-        // A path registered in quotes, left to the system to find as it
-        // always was.
-        registeredPath,
-        // An existing file, started by exactly this name.
+        // An existing file named by its absolute path, started by exactly
+        // this name.
         file,
         // A freedesktop desktop entry, started the way the desktop starts it.
         desktopEntry,
     };
 
     std::string path;
-    Kind kind = Kind::registeredPath;
+    Kind kind = Kind::file;
 
     bool operator==(const BrowserProgram&) const = default;
 };

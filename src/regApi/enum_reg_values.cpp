@@ -59,7 +59,7 @@ ValueTable readValues(RegistryAccess& registry, KeyHandle key) {
             break;
         }
         table[index] = RegValue{textFromAnsi(name, std::min(nameLength, nameBufferSize)),
-                                dataFromBuffer(type, data, dataLength)};
+                                dataFromBuffer(type, data, dataLength), type};
     }
     table.resize(index);
     table.shrink_to_fit();

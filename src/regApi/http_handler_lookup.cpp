@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "regApi/program_file.hpp"
+
 namespace regApi {
 
 namespace {
@@ -12,12 +14,8 @@ namespace {
 struct GObjectRelease {
     void operator()(gpointer object) const { g_object_unref(object); }
 };
-struct GFreeRelease {
-    void operator()(gchar* text) const { g_free(text); }
-};
-using FoundProgram = std::unique_ptr<gchar, GFreeRelease>;
-
-HttpOpener openerOf(const char* path, BrowserProgram::Kind kind, const std::string& program) {
+HttpOpener openerOf(const std::string& path, BrowserProgram::Kind kind,
+                    const std::string& program) {
     HttpOpener opener;
     opener.program.path = path;
     opener.program.kind = kind;
@@ -32,18 +30,18 @@ std::optional<HttpOpener> httpOpener() {
         g_app_info_get_default_for_uri_scheme("http"));
     if (!handler) return std::nullopt;
 
-    if (const FoundProgram opener(g_find_program_in_path("xdg-open")); opener) {
-        return openerOf(opener.get(), BrowserProgram::Kind::file, opener.get());
+    if (const std::string opener = programOnPath("xdg-open"); !opener.empty()) {
+        return openerOf(opener, BrowserProgram::Kind::file, opener);
     }
     if (!G_IS_DESKTOP_APP_INFO(handler.get())) return std::nullopt;
     const char* entryFile = g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(handler.get()));
     const char* executable = g_app_info_get_executable(handler.get());
     if (entryFile == nullptr || executable == nullptr || *executable == '\0') return std::nullopt;
-    // A program that cannot be found is still registered: starting it fails
-    // visibly rather than the link pretending there is no browser.
-    const FoundProgram resolved(g_find_program_in_path(executable));
-    return openerOf(entryFile, BrowserProgram::Kind::desktopEntry,
-                    resolved ? resolved.get() : executable);
+    // GIO also takes a program from an empty or relative PATH entry, that is
+    // from the current folder; such a handler is no browser here.
+    const std::string resolved = programOnPath(executable);
+    if (resolved.empty()) return std::nullopt;
+    return openerOf(entryFile, BrowserProgram::Kind::desktopEntry, resolved);
 }
 
 }  // namespace regApi

@@ -8,9 +8,10 @@
 namespace regApi {
 
 // What opens web addresses on this desktop, when it has a default handler for
-// http at all: xdg-open found on PATH, which runs the user's chosen browser
-// with that browser's own options, or else the default handler's desktop
-// entry, started through GIO.
+// http at all: xdg-open found in an absolute folder of PATH, which runs the
+// user's chosen browser with that browser's own options, or else the default
+// handler's desktop entry, started through GIO, when its program is found
+// the same way.
 struct HttpOpener {
     BrowserProgram program;
     // The same shaped like a Windows registration, for the web-address key:

@@ -9,20 +9,27 @@
 #include <vector>
 
 #include "regApi/browser_program.hpp"
+#include "regApi/program_file.hpp"
 #include "regApi/split_command.hpp"
 
 namespace regApi {
 
 namespace {
 
-// Without G_SPAWN_DO_NOT_REAP_CHILD GLib starts the program through an
-// intermediate child, so it is reparented and never left as a zombie, and a
-// failed exec is still reported back here.
-bool spawn(std::vector<gchar*> argv, GSpawnFlags flags) {
+// The program is found by programOnPath, never in the current folder, and
+// started by exactly that name. Without G_SPAWN_DO_NOT_REAP_CHILD GLib starts
+// it through an intermediate child, so it is reparented and never left as a
+// zombie, and a failed exec is still reported back here.
+bool spawn(std::vector<gchar*> argv) {
+    if (argv.empty()) return false;
+    std::string program = programOnPath(argv.front());
+    if (program.empty()) return false;
+    argv.front() = program.data();
     argv.push_back(nullptr);
     GError* error = nullptr;
     const gboolean started =
-        g_spawn_async(nullptr, argv.data(), nullptr, flags, nullptr, nullptr, nullptr, &error);
+        g_spawn_async(nullptr, argv.data(), nullptr, static_cast<GSpawnFlags>(0), nullptr, nullptr,
+                      nullptr, &error);
     if (error != nullptr) g_error_free(error);
     return started != FALSE;
 }
@@ -34,15 +41,18 @@ struct GObjectRelease {
 // GIO expands the entry's Exec line by the freedesktop rules for desktop
 // entries, wrappers such as sh -c, env or a sandbox launcher included. It
 // starts the program through its gio-launch-desktop helper, so a program that
-// then fails to run is not reported here, just as with xdg-open.
+// then fails to run is not reported here, just as with xdg-open. The helper
+// and the program are looked up on a PATH of absolute entries only.
 bool launchDesktopEntry(const std::string& entryFile, std::string address) {
     const std::unique_ptr<GDesktopAppInfo, GObjectRelease> entry(
         g_desktop_app_info_new_from_filename(entryFile.c_str()));
     if (!entry) return false;
+    const std::unique_ptr<GAppLaunchContext, GObjectRelease> context(g_app_launch_context_new());
+    g_app_launch_context_setenv(context.get(), "PATH", absoluteSearchPath().c_str());
     GList addresses{address.data(), nullptr, nullptr};
     GError* error = nullptr;
     const gboolean started =
-        g_app_info_launch_uris(G_APP_INFO(entry.get()), &addresses, nullptr, &error);
+        g_app_info_launch_uris(G_APP_INFO(entry.get()), &addresses, context.get(), &error);
     if (error != nullptr) g_error_free(error);
     return started != FALSE;
 }
@@ -55,7 +65,7 @@ bool startDetachedProcess(const std::string& commandLine) {
     std::vector<gchar*> argv;
     argv.reserve(arguments.size() + 1);  // spawn adds the closing null
     for (auto& argument : arguments) argv.push_back(argument.data());
-    return spawn(std::move(argv), G_SPAWN_SEARCH_PATH);
+    return spawn(std::move(argv));
 }
 
 bool launchBrowser(const BrowserProgram& program, const std::string& argument) {
@@ -64,12 +74,7 @@ bool launchBrowser(const BrowserProgram& program, const std::string& argument) {
     }
     std::string path = program.path;
     std::string address = argument;
-    // A registered name without a folder is looked up on PATH, as such a
-    // registration means; a found file runs by exactly its name.
-    const GSpawnFlags flags = program.kind == BrowserProgram::Kind::registeredPath
-                                  ? G_SPAWN_SEARCH_PATH
-                                  : static_cast<GSpawnFlags>(0);
-    return spawn({path.data(), address.data()}, flags);
+    return spawn({path.data(), address.data()});
 }
 
 }  // namespace regApi

@@ -44,11 +44,10 @@ bool launchBrowser(const BrowserProgram& program, const std::string& argument) {
     commandLine += program.path;
     commandLine += "\" ";
     commandLine += argument;
-    // A resolved file is named outright, so Windows never tries the shorter
-    // runs of an unquoted path with blanks (C:\Program.exe).
+    // The file is named outright, so Windows neither searches for it nor
+    // tries the shorter runs of an unquoted path with blanks (C:\Program.exe).
     const std::string file = ansiFromText(program.path);
-    const bool named = program.kind == BrowserProgram::Kind::file;
-    return createProcess(named ? file.c_str() : nullptr, commandLine);
+    return createProcess(file.c_str(), commandLine);
 }
 
 }  // namespace regApi

@@ -1,5 +1,6 @@
 #include "regApi/registered_browser.hpp"
 
+#include <algorithm>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,27 +16,41 @@ namespace regApi {
 
 namespace {
 
-// A registered command as text. An expandable string comes as bytes with its
-// terminator; a number names no program.
-std::string commandOf(const RegData& data) {
-    if (const auto* text = std::get_if<std::string>(&data)) return *text;
-    if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&data)) {
-        const std::span<const char> chars(reinterpret_cast<const char*>(bytes->data()),
-                                          bytes->size());
-        std::string text = textFromAnsi(chars, chars.size());
-        text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
-        return expandEnvironment(text);
+// A registered command as text: a string as it stands, an expandable string
+// (bytes with their terminator) with its environment variables expanded.
+// Values of any other type are no command, even when they hold text.
+std::string commandOf(const RegValue& value) {
+    if (value.type == typeString) {
+        if (const auto* text = std::get_if<std::string>(&value.data)) return *text;
+    }
+    if (value.type == typeExpandString) {
+        if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&value.data)) {
+            const std::span<const char> chars(reinterpret_cast<const char*>(bytes->data()),
+                                              bytes->size());
+            std::string text = textFromAnsi(chars, chars.size());
+            text.resize(std::min(text.find('\0'), text.size()));
+            return expandEnvironment(text);
+        }
     }
     return {};
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+// The path as it stands or with ".exe" appended, if that names an existing
+// program file: a relative name would make Windows search the program's own
+// folder and the current folder first.
+std::optional<BrowserProgram> programFile(const std::string& path) {
+    for (const std::string& name : {path, path + ".exe"}) {
+        if (isProgramFile(name)) return BrowserProgram{name, BrowserProgram::Kind::file};
+    }
+    return std::nullopt;
+}
+
 std::optional<BrowserProgram> quotedProgram(std::string_view command) {
     const auto closingQuote = command.find('"', 1);
-    if (closingQuote == std::string_view::npos || closingQuote == 1) return std::nullopt;
-    return BrowserProgram{std::string(command.substr(1, closingQuote - 1)),
-                          BrowserProgram::Kind::registeredPath};
+    if (closingQuote == std::string_view::npos) return std::nullopt;
+    return programFile(std::string(command.substr(1, closingQuote - 1)));
 }
 
 std::optional<BrowserProgram> unquotedProgram(std::string_view command) {
@@ -46,10 +61,7 @@ std::optional<BrowserProgram> unquotedProgram(std::string_view command) {
         if (wordEndsHere) wordEnds.push_back(i + 1);
     }
     for (auto end = wordEnds.rbegin(); end != wordEnds.rend(); ++end) {
-        const std::string candidate(command.substr(0, *end));
-        for (const std::string& name : {candidate, candidate + ".exe"}) {
-            if (isProgramFile(name)) return BrowserProgram{name, BrowserProgram::Kind::file};
-        }
+        if (auto program = programFile(std::string(command.substr(0, *end)))) return program;
     }
     return std::nullopt;
 }
@@ -61,7 +73,7 @@ std::optional<BrowserProgram> registeredBrowser(RegistryAccess& registry) {
         const ValueTable values =
             enumRegValues(registry, classesRoot, std::string(browserCommandKeyPath));
         if (values.empty()) return std::nullopt;
-        const std::string command = commandOf(values.front().data);
+        const std::string command = commandOf(values.front());
         const std::string_view trimmed = std::string_view(command).substr(
             std::min(command.find_first_not_of(" \t"), command.size()));
         if (trimmed.starts_with('"')) return quotedProgram(trimmed);

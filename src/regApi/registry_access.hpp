@@ -41,6 +41,7 @@ inline constexpr RegType typeExpandString = 2;
 inline constexpr RegType typeBinary = 3;
 inline constexpr RegType typeDword = 4;
 inline constexpr RegType typeMultiString = 7;
+inline constexpr RegType typeQword = 11;
 
 // KEY_READ.
 inline constexpr std::uint32_t accessKeyRead = 0x20019;

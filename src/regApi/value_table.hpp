@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "regApi/registry_access.hpp"
+
 namespace regApi {
 
 // Text for strings, a signed 32-bit integer for 32-bit values, the raw bytes
@@ -17,6 +19,9 @@ using RegData = std::variant<std::string, std::int32_t, std::vector<std::uint8_t
 struct RegValue {
     std::string name;  // empty for the unnamed default value
     RegData data;
+    // As the registry gave it: strings and expandable strings both carry
+    // text, yet only they are commands, and only the latter is expanded.
+    RegType type = typeNone;
 
     bool operator==(const RegValue&) const = default;
 };

@@ -12,6 +12,8 @@
 #include <QTimer>
 
 #include <chrono>
+#include <new>
+#include <stdexcept>
 
 using probe::control;
 using regApi::testing_support::awaitRecord;
@@ -19,6 +21,10 @@ using regApi::testing_support::ScratchDesktop;
 
 enum class Browser { Registered, None, CannotStart };
 Q_DECLARE_METATYPE(Browser)
+// What showing the no-browser notice does: show it, or fail as a handler
+// can fail in ways other than a run-time error.
+enum class Notice { Shown, OutOfMemory, OtherFailure };
+Q_DECLARE_METATYPE(Notice)
 
 class LinksTest : public QObject {
     Q_OBJECT
@@ -37,6 +43,9 @@ const QString publisherAddress = QStringLiteral("http://www.marelto.example");
 const QString makerAddress = QStringLiteral("http://muster.example");
 const QString noBrowser = QStringLiteral("Unable to open URL. Install browser first!");
 const QString fileNotFound = QStringLiteral("Laufzeitfehler '53':\n\nDatei nicht gefunden");
+const QString outOfMemory = QStringLiteral("Laufzeitfehler '7':\n\nNicht genügend Speicher");
+const QString failedCall =
+    QStringLiteral("Laufzeitfehler '5':\n\nUnzulässiger Prozeduraufruf oder ungültiges Argument");
 
 void install(ScratchDesktop& desktop, Browser browser) {
     switch (browser) {
@@ -62,12 +71,22 @@ void install(ScratchDesktop& desktop, Browser browser) {
 // on the link. Returns what the user was told, one entry a line, and the
 // panel then in view.
 std::string clickInWindow(const QStringList& presses, const QString& link,
-                          Qt::MouseButton button, int clicks, bool doubleClick) {
+                          Qt::MouseButton button, int clicks, bool doubleClick, Notice notice) {
     Formular window;
     QStringList told;
     window.setErrorReporter(
         [&told](const runtime::RuntimeError& error) { told << formular::errorMessage(error); });
-    window.setMessagePresenter([&told](const QString& text) { told << text; });
+    window.setMessagePresenter([&told, notice](const QString& text) {
+        switch (notice) {
+            case Notice::Shown:
+                told << text;
+                break;
+            case Notice::OutOfMemory:
+                throw std::bad_alloc();
+            case Notice::OtherFailure:
+                throw std::length_error("notice");
+        }
+    });
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         return "window not shown";
@@ -100,13 +119,14 @@ void LinksTest::click_data() {
     QTest::addColumn<bool>("doubleClick");
     QTest::addColumn<QString>("told");
     QTest::addColumn<QString>("opened");  // empty: nothing may start
+    QTest::addColumn<Notice>("notice");
 
     const auto row = [](const char* name, Browser browser, const QStringList& presses,
                         const char* link, const QString& told, const QString& opened,
                         Qt::MouseButton button = Qt::LeftButton, int clicks = 1,
-                        bool doubleClick = false) {
+                        bool doubleClick = false, Notice notice = Notice::Shown) {
         QTest::newRow(name) << browser << presses << QString::fromLatin1(link) << button
-                            << clicks << doubleClick << told << opened;
+                            << clicks << doubleClick << told << opened << notice;
     };
     const QString newWater = QStringLiteral("in view: frm_Frischwasser");
     const QString about = QStringLiteral("in view: frm_ueber");
@@ -135,6 +155,13 @@ void LinksTest::click_data() {
     // the same way.
     row("browser cannot start, Label23 twice", CannotStart, {}, "Label23",
         fileNotFound + '\n' + fileNotFound + '\n' + newWater, {}, Qt::LeftButton, 2);
+    // Nor does any other failure of a handler end the program.
+    row("no browser, the notice runs out of memory, twice", None, {}, "Label23",
+        outOfMemory + '\n' + outOfMemory + '\n' + newWater, {}, Qt::LeftButton, 2, false,
+        Notice::OutOfMemory);
+    row("no browser, the notice fails otherwise, twice", None, toAbout, "Label17",
+        failedCall + '\n' + failedCall + '\n' + about, {}, Qt::LeftButton, 2, false,
+        Notice::OtherFailure);
 }
 
 void LinksTest::click() {
@@ -146,14 +173,17 @@ void LinksTest::click() {
     QFETCH(bool, doubleClick);
     QFETCH(QString, told);
     QFETCH(QString, opened);
+    QFETCH(Notice, notice);
 
     ScratchDesktop desktop;
     install(desktop, browser);
     const std::string seen = desktop.runInside(
-        [&] { return clickInWindow(presses, link, button, clicks, doubleClick); });
+        [&] { return clickInWindow(presses, link, button, clicks, doubleClick, notice); });
     QCOMPARE(QString::fromStdString(seen), told);
 
-    const auto record = awaitRecord(desktop.recordOf("xdg-open"), opened.isEmpty() ? 500ms : 10s);
+    const auto record =
+        awaitRecord(desktop.recordOf("xdg-open"),
+                    opened.isEmpty() ? 500ms : regApi::testing_support::startPatience);
     if (opened.isEmpty()) {
         QVERIFY2(!record, record ? record->c_str() : "");
     } else {

@@ -77,7 +77,7 @@ TEST(EnumRegValues, EmptyPathReadsTheGivenHandleAndLeavesItOpen) {
 
     const ValueTable table = enumRegValues(registry, parent, "");
 
-    EXPECT_EQ(table, (ValueTable{{"first", 1}, {"second", 2}}));
+    EXPECT_EQ(table, (ValueTable{{"first", 1, typeDword}, {"second", 2, typeDword}}));
     EXPECT_EQ(registry.openKeyCount(), 1u);
     EXPECT_EQ(registry.closeKey(parent), resultSuccess) << "the caller's handle must stay open";
 }
@@ -86,7 +86,7 @@ TEST(EnumRegValues, EmptyPathReadsAPredefinedRootItself) {
     MemoryRegistry registry;
     registry.setValue(currentUser, "", dword("atRoot", 5));
     registry.setValue(currentUser, "Software", dword("below", 6));
-    EXPECT_EQ(enumRegValues(registry, currentUser, ""), (ValueTable{{"atRoot", 5}}));
+    EXPECT_EQ(enumRegValues(registry, currentUser, ""), (ValueTable{{"atRoot", 5, typeDword}}));
 }
 
 TEST(EnumRegValues, SubkeyPathIsRelativeToAnOpenedKey) {
@@ -95,7 +95,7 @@ TEST(EnumRegValues, SubkeyPathIsRelativeToAnOpenedKey) {
     KeyHandle parent = 0;
     ASSERT_EQ(registry.openKey(currentUser, "Software\\Parent", 0, accessKeyRead, parent),
               resultSuccess);
-    EXPECT_EQ(enumRegValues(registry, parent, "Child"), (ValueTable{{"c", 3}}));
+    EXPECT_EQ(enumRegValues(registry, parent, "Child"), (ValueTable{{"c", 3, typeDword}}));
     EXPECT_EQ(registry.openKeyCount(), 1u);
 }
 
@@ -128,7 +128,7 @@ TEST(EnumRegValues, ReadingEndsAfterIndex999999) {
     const ValueTable table = enumRegValues(registry, currentUser, "Endless");
     ASSERT_EQ(table.size(), 1000000u);
     EXPECT_EQ(registry.highestIndexAsked, 999999u);
-    EXPECT_EQ(table.back(), (RegValue{"", 999999}));
+    EXPECT_EQ(table.back(), (RegValue{"", 999999, typeDword}));
 }
 
 }  // namespace

@@ -129,7 +129,8 @@ TEST(HttpKeyFromGio, BrowserRegisteredWhileRunningIsFoundAtTheNextLookup) {
         desktop.addHttpHandler("late", desktop.addRecorder("late-browser").string());
         // GIO learns of new desktop entries from a file monitor.
         std::string after = getBrowserCommand();
-        for (int wait = 0; wait < 100 && after == "Invalid"; ++wait) {
+        const auto deadline = std::chrono::steady_clock::now() + testing_support::startPatience;
+        while (after == "Invalid" && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(50ms);
             after = getBrowserCommand();
         }
@@ -165,14 +166,16 @@ std::string clickLink(const std::string& address) {
 // Every stand-in a row may set up, the wrong ones included: "a" is where the
 // path of an xdg-open in the folder a"b was once cut off, and the program in
 // the current folder named after the address is what sh ran when it was
-// handed the address instead of a browser.
-const char* const standIns[] = {"xdg-open", "a\"b/xdg-open", "a",       "browser",
-                                "launcher", "http:/www.marelto.example"};
+// handed the address instead of a browser; here/ is a current folder that is
+// not on PATH.
+const char* const standIns[] = {"xdg-open",      "a\"b/xdg-open", "a",
+                                "browser",       "launcher",      "http:/www.marelto.example",
+                                "here/xdg-open", "here/browser",  "here/stranger"};
 
 // Each stand-in that ran with what it was given, once the expected one has
 // written down its arguments and the others have had time to.
 std::string whatRan(const ScratchDesktop& desktop, const std::string& expected) {
-    if (!expected.empty()) awaitRecord(desktop.recordOf(expected), 5s);
+    if (!expected.empty()) awaitRecord(desktop.recordOf(expected), testing_support::startPatience);
     std::this_thread::sleep_for(300ms);
     std::string ran;
     for (const std::string name : standIns) {
@@ -233,6 +236,41 @@ INSTANTIATE_TEST_SUITE_P(
                       d.addRecorder("a");
                   },
                   address, started, "a\"b/xdg-open: http://www.marelto.example\n"},
+        ClickCase{"xdg-open in the current folder with PATH ending in a colon",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "{bin}/browser");
+                      d.spellPath("{path}:", "here");
+                      d.addRecorder("here/xdg-open");
+                  },
+                  address, started, "browser: http://www.marelto.example\n"},
+        ClickCase{"xdg-open in the current folder with PATH starting with a colon",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "{bin}/browser");
+                      d.spellPath(":{path}", "here");
+                      d.addRecorder("here/xdg-open");
+                  },
+                  address, started, "browser: http://www.marelto.example\n"},
+        ClickCase{"xdg-open in the current folder with a dot on PATH",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "{bin}/browser");
+                      d.spellPath(".:{path}", "here");
+                      d.addRecorder("here/xdg-open");
+                  },
+                  address, started, "browser: http://www.marelto.example\n"},
+        ClickCase{"a handler named without a folder is not taken from the current folder",
+                  [](ScratchDesktop& d) {
+                      addBrowser(d, "browser");
+                      d.spellPath(":{path}", "here");
+                      d.addRecorder("here/browser");
+                  },
+                  address, started, "browser: http://www.marelto.example\n"},
+        ClickCase{"a handler found only in the current folder is no browser",
+                  [](ScratchDesktop& d) {
+                      d.addHttpHandler("stranger", "stranger");
+                      d.spellPath("{path}:", "here");
+                      d.addRecorder("here/stranger");
+                  },
+                  address, toldNoBrowser, ""},
         ClickCase{"without xdg-open a plain handler",
                   [](ScratchDesktop& d) { addBrowser(d, "{bin}/browser"); }, address, started,
                   "browser: http://www.marelto.example\n"},

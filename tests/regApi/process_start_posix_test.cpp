@@ -13,8 +13,6 @@ namespace {
 
 using testing_support::awaitRecord;
 using testing_support::ScratchDesktop;
-using namespace std::chrono_literals;
-
 TEST(StartDetachedProcess, PassesTheSplitArgumentsWithoutAShell) {
     ScratchDesktop desktop;
     const auto recorder = desktop.addRecorder("recorder");
@@ -22,7 +20,8 @@ TEST(StartDetachedProcess, PassesTheSplitArgumentsWithoutAShell) {
     line += recorder.string();
     line += R"(" "two words" $HOME;x *)";
     ASSERT_TRUE(startDetachedProcess(line));
-    EXPECT_EQ(awaitRecord(desktop.recordOf("recorder"), 5s), "two words\n$HOME;x\n*\n");
+    EXPECT_EQ(awaitRecord(desktop.recordOf("recorder"), testing_support::startPatience),
+              "two words\n$HOME;x\n*\n");
 }
 
 struct FailingStart {

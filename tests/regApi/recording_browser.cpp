@@ -1,7 +1,8 @@
 // A stand-in browser for the Windows link tests: writes the command line it
 // was started with and then its arguments, one a line, to a file named after
-// itself with ".record" appended. Written aside and renamed, so a reader never
-// sees half a record.
+// itself with ".record" appended, and last the line "end of record". Written
+// aside, renamed into place and closed by that line, so that a reader can tell
+// a complete record from one still being written.
 
 #include <windows.h>
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
         std::ofstream out(part, std::ios::binary);
         out << GetCommandLineA() << '\n';
         for (int i = 1; i < argc; ++i) out << argv[i] << '\n';
+        out << "end of record\n";
     }
     return MoveFileExA(part.c_str(), record.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 1;
 }

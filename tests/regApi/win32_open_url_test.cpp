@@ -34,15 +34,29 @@ fs::path recordOf(const fs::path& program) {
     return program.string() + ".record";
 }
 
-std::optional<std::string> awaitRecord(const fs::path& program, std::chrono::milliseconds patience) {
+// Patience for a program that must start: enough for Wine on a machine busy
+// with other builds, where starting a program can take seconds.
+constexpr std::chrono::seconds startPatience{60};
+
+// The stand-in's record without its closing line once it is complete, its
+// text as it stands if it is still incomplete after `patience`, or nothing if
+// it never appeared. Wine has been seen to show a record empty just after it
+// was renamed into place, so only the closing line counts.
+std::optional<std::string> awaitRecord(const fs::path& program,
+                                       std::chrono::milliseconds patience) {
+    const std::string end = "end of record\n";
     const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
+        const bool late = std::chrono::steady_clock::now() >= deadline;
         if (fs::exists(recordOf(program))) {
             std::ostringstream text;
             text << std::ifstream(recordOf(program), std::ios::binary).rdbuf();
-            return text.str();
+            const std::string record = text.str();
+            if (record.ends_with(end)) return record.substr(0, record.size() - end.size());
+            if (late) return record;
+        } else if (late) {
+            return std::nullopt;
         }
-        if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
         std::this_thread::sleep_for(50ms);
     }
 }
@@ -51,6 +65,12 @@ fs::path recordingBrowserBesideTheTests() {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     return fs::path(self).parent_path() / "marelto_recording_browser.exe";
+}
+
+// A browser.exe in the program's own folder, where Windows looks first for a
+// program named without a folder; it must never run either.
+fs::path ownFolderTrap() {
+    return recordingBrowserBesideTheTests().parent_path() / "browser.exe";
 }
 
 class RecordingWindow final : public Desktop {
@@ -84,7 +104,7 @@ class Win32LinkClick : public testing::TestWithParam<ClickCase> {
 protected:
     void SetUp() override {
         fs::create_directories(browserFolder);
-        for (const auto& program : {browser, unquotedPathTrap}) {
+        for (const auto& program : {browser, unquotedPathTrap, ownFolderTrap()}) {
             fs::copy_file(recordingBrowserBesideTheTests(), program,
                           fs::copy_options::overwrite_existing);
             fs::remove(recordOf(program));
@@ -109,8 +129,10 @@ protected:
         RegCloseKey(key_);
         std::error_code ignored;
         fs::remove_all(browserFolder, ignored);
-        fs::remove(unquotedPathTrap, ignored);
-        fs::remove(recordOf(unquotedPathTrap), ignored);
+        for (const auto& trap : {unquotedPathTrap, ownFolderTrap()}) {
+            fs::remove(trap, ignored);
+            fs::remove(recordOf(trap), ignored);
+        }
     }
 
     void registerCommand(DWORD type, const std::string& command) {
@@ -136,9 +158,13 @@ TEST_P(Win32LinkClick, StartsOnlyTheBrowserWithTheAddressAsOneArgument) {
     }
     EXPECT_EQ(window.calls, GetParam().expectedCalls);
 
-    const auto patience = GetParam().expectedRecord.empty() ? 0ms : 10s;
+    // Where nothing may start, a wrong start gets a moment to show.
+    if (GetParam().expectedRecord.empty()) std::this_thread::sleep_for(1s);
+    const auto patience = GetParam().expectedRecord.empty() ? 0ms : startPatience;
     EXPECT_EQ(awaitRecord(browser, patience).value_or(""), GetParam().expectedRecord);
     EXPECT_EQ(awaitRecord(unquotedPathTrap, 0ms), std::nullopt) << "C:\\Program.exe ran";
+    EXPECT_EQ(awaitRecord(ownFolderTrap(), 0ms), std::nullopt)
+        << "the browser.exe beside the program ran";
 }
 
 constexpr const char* started = "start;events;focus;";
@@ -162,6 +188,23 @@ INSTANTIATE_TEST_SUITE_P(
                   R"("%ProgramFiles%\Marelto Test Browser\browser.exe" "%1")", address, started,
                   browserGotTheAddress},
         ClickCase{"value that names no program", REG_SZ, "rec %1", address, toldNoBrowser, ""},
+        ClickCase{"quoted name without a folder", REG_SZ, R"("browser.exe" "%1")", address,
+                  toldNoBrowser, ""},
+        ClickCase{"quoted relative path", REG_SZ, R"(".\browser.exe" "%1")", address,
+                  toldNoBrowser, ""},
+        ClickCase{"quoted path that names no existing file", REG_SZ,
+                  "\"" + (browserFolder / "missing.exe").string() + "\" \"%1\"", address,
+                  toldNoBrowser, ""},
+        ClickCase{"string is not expanded", REG_SZ,
+                  R"("%ProgramFiles%\Marelto Test Browser\browser.exe" "%1")", address,
+                  toldNoBrowser, ""},
+        ClickCase{"multi-string is no command", REG_MULTI_SZ,
+                  R"("%ProgramFiles%\Marelto Test Browser\browser.exe" "%1")", address,
+                  toldNoBrowser, ""},
+        ClickCase{"binary value is no command", REG_BINARY, "\"" + browser.string() + "\" \"%1\"",
+                  address, toldNoBrowser, ""},
+        ClickCase{"64-bit value is no command", REG_QWORD,
+                  "\"" + browser.string() + "\" \"%1\"", address, toldNoBrowser, ""},
         ClickCase{"address with a quote and blanks", REG_SZ,
                   "\"" + browser.string() + "\" \"%1\"", "http://www.marelto.example/a b\" -x",
                   started,

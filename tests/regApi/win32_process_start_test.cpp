@@ -33,8 +33,11 @@ TEST(Win32StartDetachedProcess, HandsTheWholeLineToTheProgram) {
 
     ASSERT_TRUE(startDetachedProcess(line)) << line;
 
+    // The redirection creates the file before echo writes to it: only the
+    // line's end shows the answer is whole.
     std::string seen;
-    for (int wait = 0; wait < 200 && seen.empty(); ++wait) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!seen.ends_with('\n') && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         std::ostringstream text;
         text << std::ifstream(record).rdbuf();

@@ -93,7 +93,8 @@ TEST_F(Win32RegistryTest, EmptyPathReadsTheGivenHandleAndLeavesItOpen) {
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, pathOf("Own").c_str(), 0, KEY_READ, &own),
               ERROR_SUCCESS);
 
-    EXPECT_EQ(enumRegValues(handleOf(own), ""), (ValueTable{{"first", 1}, {"second", 2}}));
+    EXPECT_EQ(enumRegValues(handleOf(own), ""),
+              (ValueTable{{"first", 1, typeDword}, {"second", 2, typeDword}}));
 
     DWORD valueCount = 0;
     EXPECT_EQ(RegQueryInfoKeyA(own, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -109,7 +110,7 @@ TEST_F(Win32RegistryTest, SubkeyPathIsRelativeToAnOpenedKey) {
     HKEY parent = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, pathOf("Parent").c_str(), 0, KEY_READ, &parent),
               ERROR_SUCCESS);
-    EXPECT_EQ(enumRegValues(handleOf(parent), "Child"), (ValueTable{{"c", 3}}));
+    EXPECT_EQ(enumRegValues(handleOf(parent), "Child"), (ValueTable{{"c", 3, typeDword}}));
     EXPECT_EQ(RegCloseKey(parent), ERROR_SUCCESS);
 }
 
@@ -127,8 +128,8 @@ TEST_F(Win32RegistryTest, NamesAndStringsComeBackFromTheAnsiCodePage) {
     write(createKey("Gr\xFC" "n"), dword("x", 9));
 
     EXPECT_EQ(enumRegValues(currentUser, pathOf("Ansi")),
-              (ValueTable{{"Größe", std::string("Müllär")}}));
-    EXPECT_EQ(enumRegValues(currentUser, pathOf("Grün")), (ValueTable{{"x", 9}}))
+              (ValueTable{{"Größe", std::string("Müllär"), typeString}}));
+    EXPECT_EQ(enumRegValues(currentUser, pathOf("Grün")), (ValueTable{{"x", 9, typeDword}}))
         << "the subkey path goes to the registry in the code page";
 }
 

@@ -42,6 +42,7 @@ ScratchDesktop::ScratchDesktop() {
         fs::create_directories(dir);
     }
     path_ = bin_.string();
+    current_ = bin_;
 }
 
 ScratchDesktop::~ScratchDesktop() {
@@ -62,12 +63,13 @@ fs::path ScratchDesktop::recordOf(const std::string& name) const {
 }
 
 fs::path ScratchDesktop::addRecorder(const std::string& name) {
-    // Written aside and renamed, so a reader never sees half a record.
+    // Written aside, renamed into place and closed by recordEnd, so that a
+    // reader can tell a complete record from one still being written.
     const std::string record = recordOf(name).string();
     fs::create_directories(recordOf(name).parent_path());
     return addScript(name, "/bin/sh",
-                     "printf '%s\\n' \"$@\" > '" + record + ".part' && /bin/mv '" + record +
-                         ".part' '" + record + "'\n");
+                     "printf '%s\\n' \"$@\" '" + std::string(recordEnd) + "' > '" + record +
+                         ".part' && /bin/mv '" + record + ".part' '" + record + "'\n");
 }
 
 fs::path ScratchDesktop::addPathFolder(const std::string& name) {
@@ -75,6 +77,15 @@ fs::path ScratchDesktop::addPathFolder(const std::string& name) {
     fs::create_directories(folder);
     path_ = folder.string() + ":" + path_;
     return folder;
+}
+
+void ScratchDesktop::spellPath(const std::string& spelling, const std::string& currentFolder) {
+    const std::string placeholder = "{path}";
+    std::string path = spelling;
+    path.replace(path.find(placeholder), placeholder.size(), path_);
+    path_ = path;
+    current_ = bin_ / currentFolder;
+    fs::create_directories(current_);
 }
 
 void ScratchDesktop::addHttpHandler(const std::string& id, const std::string& exec) {
@@ -102,7 +113,7 @@ std::string ScratchDesktop::runInside(const std::function<std::string()>& scenar
         close(pipeEnds[0]);
         setenv("HOME", root_.c_str(), 1);
         setenv("PATH", path_.c_str(), 1);
-        if (chdir(bin_.c_str()) != 0) _exit(1);
+        if (chdir(current_.c_str()) != 0) _exit(1);
         setenv("XDG_DATA_HOME", data_.c_str(), 1);
         setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
         setenv("XDG_DATA_DIRS", (root_ / "system-data").c_str(), 1);
@@ -141,10 +152,17 @@ std::string ScratchDesktop::runInside(const std::function<std::string()>& scenar
 }
 
 std::optional<std::string> awaitRecord(const fs::path& record, std::chrono::milliseconds patience) {
+    const std::string end = std::string(recordEnd) + "\n";
     const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
-        if (fs::exists(record)) return readFile(record);
-        if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
+        const bool late = std::chrono::steady_clock::now() >= deadline;
+        if (fs::exists(record)) {
+            std::string text = readFile(record);
+            if (text.ends_with(end)) return text.substr(0, text.size() - end.size());
+            if (late) return text;
+        } else if (late) {
+            return std::nullopt;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }

@@ -26,11 +26,16 @@ public:
     // name may lead through folders below bin/.
     std::filesystem::path addScript(const std::string& name, const std::string& interpreter,
                                     const std::string& body);
-    // A stand-in program that writes its arguments, one a line, to recordOf(name).
+    // A stand-in program that writes its arguments, one a line, then the line
+    // recordEnd, to recordOf(name).
     std::filesystem::path addRecorder(const std::string& name);
     std::filesystem::path recordOf(const std::string& name) const;
     // A folder below bin/ put on PATH ahead of bin/ itself.
     std::filesystem::path addPathFolder(const std::string& name);
+    // PATH spelled as `spelling`, "{path}" standing for the folders it holds
+    // so far, and the folder bin/<folder>, which is not on it, as the current
+    // folder of the scenarios.
+    void spellPath(const std::string& spelling, const std::string& currentFolder);
 
     // A desktop entry declaring it handles http, with Exec=<exec> %u.
     void addHttpHandler(const std::string& id, const std::string& exec);
@@ -48,10 +53,19 @@ private:
     std::filesystem::path config_;
     std::string httpHandlers_;
     std::string path_;
+    std::filesystem::path current_;
 };
 
-// The recorded arguments once the file appears, or nothing after `patience`;
-// the file is looked for at least once.
+// The last line of every record: a record without it is not yet complete.
+inline constexpr const char* recordEnd = "end of record";
+
+// Patience for a program that must start: enough for a machine busy with
+// other builds, where starting a program can take seconds.
+inline constexpr std::chrono::seconds startPatience{60};
+
+// The recorded arguments, without the closing line, once the record is
+// complete; its text as it stands if it is still incomplete after `patience`;
+// nothing if it never appeared. The record is looked at at least once.
 std::optional<std::string> awaitRecord(const std::filesystem::path& record,
                                        std::chrono::milliseconds patience);
 
