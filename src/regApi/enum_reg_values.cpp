@@ -6,7 +6,6 @@
 
 #include "regApi/ansi_text.hpp"
 #include "regApi/registry_dword.hpp"
-#include "regApi/system_registry.hpp"
 
 namespace regApi {
 
@@ -45,10 +44,8 @@ RegData dataFromBuffer(RegType type, const std::vector<std::uint8_t>& buffer,
 }
 
 ValueTable readValues(RegistryAccess& registry, KeyHandle key) {
-    ValueTable table(initialTableRows);
-    std::uint32_t index = 0;
-    for (; index <= lastValueIndex; ++index) {
-        table.resize(tableRowsFor(index, table.size()));
+    ValueTable table;
+    for (std::uint32_t index = 0; index <= lastValueIndex; ++index) {
         std::string name(nameBufferSize, ' ');
         std::uint32_t nameLength = nameBufferSize;
         std::vector<std::uint8_t> data(dataBufferSize);
@@ -58,11 +55,9 @@ ValueTable readValues(RegistryAccess& registry, KeyHandle key) {
                                dataLength) != resultSuccess) {
             break;
         }
-        table[index] = RegValue{textFromAnsi(name, std::min(nameLength, nameBufferSize)),
-                                dataFromBuffer(type, data, dataLength), type};
+        table.push_back(RegValue{textFromAnsi(name, std::min(nameLength, nameBufferSize)),
+                                 dataFromBuffer(type, data, dataLength), type});
     }
-    table.resize(index);
-    table.shrink_to_fit();
     return table;
 }
 
@@ -77,11 +72,6 @@ ValueTable enumRegValues(RegistryAccess& registry, KeyHandle root, const std::st
     }
     const OpenedKey closer(registry, key);
     return readValues(registry, key);
-}
-
-ValueTable enumRegValues(KeyHandle root, const std::string& subkeyPath) {
-    const auto registry = makeSystemRegistry();
-    return enumRegValues(*registry, root, subkeyPath);
 }
 
 }  // namespace regApi

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -12,14 +11,6 @@ namespace regApi {
 inline constexpr std::uint32_t nameBufferSize = 260;   // characters, terminator included
 inline constexpr std::uint32_t dataBufferSize = 4096;  // bytes
 inline constexpr std::uint32_t lastValueIndex = 999999;
-inline constexpr std::size_t initialTableRows = 101;
-inline constexpr std::size_t rowsPerGrowth = 100;
-
-// The rows the value table holds once row `index` is needed: while reading it
-// grows in blocks, so that past its last row the last row becomes index + 99.
-constexpr std::size_t tableRowsFor(std::size_t index, std::size_t rows) {
-    return index < rows ? rows : index + rowsPerGrowth;
-}
 
 // Every value of the key `subkeyPath` under `root`, read in enumeration order.
 // An empty path reads `root` itself and leaves it open; a key opened here is
@@ -27,8 +18,5 @@ constexpr std::size_t tableRowsFor(std::size_t index, std::size_t rows) {
 // empty table, and the first value that cannot be read (too long a name, more
 // data than the buffer holds, any registry error) ends the reading.
 ValueTable enumRegValues(RegistryAccess& registry, KeyHandle root, const std::string& subkeyPath);
-
-// The same against the system's registry.
-ValueTable enumRegValues(KeyHandle root, const std::string& subkeyPath);
 
 }  // namespace regApi

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 #include "regApi/browser_program.hpp"
 
@@ -12,13 +11,6 @@ namespace regApi {
 // user's chosen browser with that browser's own options, or else the default
 // handler's desktop entry, started through GIO, when its program is found
 // the same way.
-struct HttpOpener {
-    BrowserProgram program;
-    // The same shaped like a Windows registration, for the web-address key:
-    // the quoted path of xdg-open or of the handler's own program, then "%1".
-    std::string registeredCommand;
-};
-
-std::optional<HttpOpener> httpOpener();
+std::optional<BrowserProgram> httpOpener();
 
 }  // namespace regApi

@@ -2,8 +2,7 @@
 
 #include <optional>
 
-#include "regApi/registered_browser.hpp"
-#include "regApi/system_browser.hpp"
+#include "regApi/browser_command.hpp"
 #include "regApi/web_address.hpp"
 #include "runtime/runtime_error.hpp"
 
@@ -27,12 +26,16 @@ void openWith(const std::optional<BrowserProgram>& browser, const std::string& a
 
 }  // namespace
 
-void openUrl(const std::string& address, Desktop& desktop, RegistryAccess& registry) {
-    openWith(registeredBrowser(registry), address, desktop);
+bool Desktop::startBrowser(const BrowserProgram& program, const std::string& address) {
+    return launchBrowser(program, address);
 }
 
 void openUrl(const std::string& address, Desktop& desktop) {
-    openWith(systemBrowser(), address, desktop);
+    openWith(getBrowserCommand(), address, desktop);
+}
+
+void openUrl(const std::string& address, Desktop& desktop, RegistryAccess& registry) {
+    openWith(getBrowserCommand(registry), address, desktop);
 }
 
 }  // namespace regApi

@@ -1,16 +1,12 @@
-#include "regApi/process_start.hpp"
-
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 #include <glib.h>
 
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "regApi/browser_program.hpp"
 #include "regApi/program_file.hpp"
-#include "regApi/split_command.hpp"
 
 namespace regApi {
 
@@ -58,15 +54,6 @@ bool launchDesktopEntry(const std::string& entryFile, std::string address) {
 }
 
 }  // namespace
-
-bool startDetachedProcess(const std::string& commandLine) {
-    std::vector<std::string> arguments = splitCommand(commandLine);
-    if (arguments.empty()) return false;
-    std::vector<gchar*> argv;
-    argv.reserve(arguments.size() + 1);  // spawn adds the closing null
-    for (auto& argument : arguments) argv.push_back(argument.data());
-    return spawn(std::move(argv));
-}
 
 bool launchBrowser(const BrowserProgram& program, const std::string& argument) {
     if (program.kind == BrowserProgram::Kind::desktopEntry) {

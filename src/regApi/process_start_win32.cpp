@@ -1,5 +1,3 @@
-#include "regApi/process_start.hpp"
-
 #include <windows.h>
 
 #include <vector>
@@ -32,10 +30,6 @@ bool createProcess(const char* applicationName, const std::string& commandLine) 
 }
 
 }  // namespace
-
-bool startDetachedProcess(const std::string& commandLine) {
-    return createProcess(nullptr, commandLine);
-}
 
 bool launchBrowser(const BrowserProgram& program, const std::string& argument) {
     if (program.kind == BrowserProgram::Kind::desktopEntry) return false;

@@ -1,11 +1,8 @@
+#include "regApi/browser_command.hpp"
 #include "regApi/http_handler_lookup.hpp"
-#include "regApi/system_browser.hpp"
 
 namespace regApi {
 
-std::optional<BrowserProgram> systemBrowser() {
-    if (const auto opener = httpOpener()) return opener->program;
-    return std::nullopt;
-}
+std::optional<BrowserProgram> getBrowserCommand() { return httpOpener(); }
 
 }  // namespace regApi

@@ -1,14 +1,12 @@
-#include "regApi/system_browser.hpp"
-
-#include "regApi/registered_browser.hpp"
+#include "regApi/browser_command.hpp"
 #include "regApi/system_registry.hpp"
 
 namespace regApi {
 
-std::optional<BrowserProgram> systemBrowser() {
+std::optional<BrowserProgram> getBrowserCommand() {
     try {
         const auto registry = makeSystemRegistry();
-        return registeredBrowser(*registry);
+        return getBrowserCommand(*registry);
     } catch (...) {
         return std::nullopt;
     }

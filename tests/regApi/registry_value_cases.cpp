@@ -1,10 +1,14 @@
 #include "registry_value_cases.hpp"
 
-namespace regApi::testing_support {
+namespace testsupport {
 
-Bytes bytesOf(std::string_view text) {
-    return Bytes(text.begin(), text.end());
-}
+using regApi::typeBinary;
+using regApi::typeDword;
+using regApi::typeExpandString;
+using regApi::typeMultiString;
+using regApi::typeString;
+
+Bytes bytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
 
 StoredValue dword(std::string name, std::uint32_t value) {
     return {std::move(name), typeDword,
@@ -83,4 +87,4 @@ const std::vector<ValueCase>& registryValueCases() {
     return cases;
 }
 
-}  // namespace regApi::testing_support
+}  // namespace testsupport
