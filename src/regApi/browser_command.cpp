@@ -6,10 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "regApi/ansi_text.hpp"
-#include "regApi/enum_reg_values.hpp"
-#include "regApi/environment_expansion.hpp"
-#include "regApi/program_file.hpp"
+#include "regApi/platform.hpp"
 
 namespace regApi {
 

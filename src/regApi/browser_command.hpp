@@ -3,12 +3,28 @@
 // Naming the program registered for web addresses.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
-#include "regApi/browser_program.hpp"
-#include "regApi/registry_access.hpp"
+#include "regApi/registry.hpp"
 
 namespace regApi {
+
+// The program that opens web addresses, as found on this system.
+struct BrowserProgram {
+    enum class Kind {
+        // An existing file named by its absolute path, started by exactly
+        // this name.
+        file,
+        // A freedesktop desktop entry, started the way the desktop starts it.
+        desktopEntry,
+    };
+
+    std::string path;
+    Kind kind = Kind::file;
+
+    bool operator==(const BrowserProgram&) const = default;
+};
 
 // The key under the classes root whose first value is the command registered
 // for web addresses.

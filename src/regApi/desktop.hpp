@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "regApi/browser_program.hpp"
+#include "regApi/browser_command.hpp"
 
 namespace regApi {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "regApi/desktop.hpp"
-#include "regApi/registry_access.hpp"
+#include "regApi/registry.hpp"
 
 namespace regApi {
 

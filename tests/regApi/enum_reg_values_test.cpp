@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "memory_registry.hpp"
-#include "regApi/enum_reg_values.hpp"
+#include "regApi/registry.hpp"
 #include "registry_value_cases.hpp"
 #include "test_name.hpp"
 

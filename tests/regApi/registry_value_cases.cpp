@@ -29,7 +29,7 @@ std::string numbered(const char* prefix, std::size_t number) {
 namespace {
 
 ValueCase oneHundredFiftyValues() {
-    ValueCase manyValues{"150 values, past the first block of rows", {}, {}};
+    ValueCase manyValues{"150 values", {}, {}};
     for (std::uint32_t i = 0; i < 150; ++i) {
         manyValues.stored.push_back(dword(numbered("v", i), i));
         manyValues.expected.push_back({numbered("v", i), std::int32_t(i), typeDword});

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "memory_registry.hpp"
-#include "regApi/value_table.hpp"
+#include "regApi/registry.hpp"
 
 namespace testsupport {
 

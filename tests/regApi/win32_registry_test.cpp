@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "regApi/browser_command.hpp"
-#include "regApi/enum_reg_values.hpp"
-#include "regApi/system_registry.hpp"
+#include "regApi/registry.hpp"
 #include "registry_value_cases.hpp"
 #include "test_name.hpp"
 

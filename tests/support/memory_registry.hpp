@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "regApi/registry_access.hpp"
+#include "regApi/registry.hpp"
 
 namespace testsupport {
 

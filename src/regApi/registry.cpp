@@ -1,11 +1,10 @@
-#include "regApi/enum_reg_values.hpp"
+#include "regApi/registry.hpp"
 
 #include <algorithm>
 #include <span>
 #include <vector>
 
-#include "regApi/ansi_text.hpp"
-#include "regApi/registry_dword.hpp"
+#include "regApi/platform.hpp"
 
 namespace regApi {
 
@@ -23,6 +22,14 @@ private:
     RegistryAccess& registry_;
     KeyHandle key_;
 };
+
+// The signed 32-bit integer in the first four bytes, which the registry
+// stores little-endian.
+std::int32_t int32FromRegistryData(const std::uint8_t* data) {
+    const std::uint32_t bits = std::uint32_t{data[0]} | std::uint32_t{data[1]} << 8 |
+                               std::uint32_t{data[2]} << 16 | std::uint32_t{data[3]} << 24;
+    return static_cast<std::int32_t>(bits);
+}
 
 RegData dataFromBuffer(RegType type, const std::vector<std::uint8_t>& buffer,
                        std::uint32_t dataLength) {
