@@ -52,10 +52,15 @@ RegData dataFromBuffer(RegType type, const std::vector<std::uint8_t>& buffer,
 
 ValueTable readValues(RegistryAccess& registry, KeyHandle key) {
     ValueTable table;
+    // Allocated once and refilled for every value, so that each call finds
+    // them as fresh ones would be, without a million allocations for a key
+    // at the index limit.
+    std::string name;
+    std::vector<std::uint8_t> data;
     for (std::uint32_t index = 0; index <= lastValueIndex; ++index) {
-        std::string name(nameBufferSize, ' ');
+        name.assign(nameBufferSize, ' ');
         std::uint32_t nameLength = nameBufferSize;
-        std::vector<std::uint8_t> data(dataBufferSize);
+        data.assign(dataBufferSize, 0);
         std::uint32_t dataLength = dataBufferSize;
         RegType type = typeNone;
         if (registry.enumValue(key, index, name.data(), nameLength, type, data.data(),
