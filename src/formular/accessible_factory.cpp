@@ -1,5 +1,7 @@
 #include "formular/accessible_factory.hpp"
 
+#include "formular/announcer.hpp"
+#include "formular/field_accessible.hpp"
 #include "formular/formular.hpp"
 #include "formular/link_accessible.hpp"
 #include "formular/link_label.hpp"
@@ -7,6 +9,7 @@
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QLineEdit>
 
 namespace formular {
 namespace {
@@ -20,6 +23,12 @@ QAccessibleInterface* windowInterface(const QString& className, QObject* object)
     }
     if (className == QLatin1String(LinkLabel::staticMetaObject.className())) {
         return new LinkAccessible(static_cast<LinkLabel*>(object));
+    }
+    if (className == QLatin1String(Announcer::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<Announcer*>(object), QAccessible::Notification);
+    }
+    if (className == QLatin1String(QLineEdit::staticMetaObject.className())) {
+        return new FieldAccessible(static_cast<QLineEdit*>(object));
     }
     if (className == QLatin1String(QGroupBox::staticMetaObject.className())) {
         return new PanelAccessible(static_cast<QGroupBox*>(object));

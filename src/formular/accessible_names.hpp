@@ -1,9 +1,10 @@
 #pragma once
 
 // What a screen reader calls the controls that do not carry their own
-// caption: each field is named by the label that captions it (a result by
-// its heading), and the calcium result, which has no heading, by a name of
-// its own. Buttons, the check box and the links are named by their captions.
+// caption: each field is named by the label that captions it, and the calcium
+// result, which has no heading, by a name of its own. A result label is named
+// by the result it shows and labelled by its heading. Buttons, the check box
+// and the links are named by their captions.
 
 #include <array>
 #include <string_view>

@@ -39,7 +39,16 @@ void nameControls(QWidget& window) {
         auto& captionedControl = control<QWidget>(window, captioned.control);
         // Also tells assistive technology which label captions the control.
         label.setBuddy(&captionedControl);
-        captionedControl.setAccessibleName(spoken(label.text()));
+        const QString name = spoken(label.text());
+        // A reader speaks the caption of a field as its label's name; the
+        // caption shown keeps its break.
+        if (name != label.text().simplified()) {
+            label.setAccessibleName(name);
+        }
+        // A result label is named by the result it shows.
+        if (qobject_cast<QLabel*>(&captionedControl) == nullptr) {
+            captionedControl.setAccessibleName(name);
+        }
     }
     for (const tables::NamedControl& named : tables::namedControls) {
         control<QWidget>(window, named.control).setAccessibleName(fromUtf8(named.name));

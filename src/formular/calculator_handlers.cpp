@@ -5,6 +5,7 @@
 #include "formular/formular.hpp"
 
 #include "calculators/calculators.hpp"
+#include "formular/announcer.hpp"
 #include "formular/regional_settings.hpp"
 #include "formular/result_text.hpp"
 
@@ -19,16 +20,18 @@ using formular::forDisplay;
 using formular::systemRegionalSettings;
 using formular::toUtf8;
 
-namespace {
-
-// A result label is announced by its heading, so the result it shows goes
-// into its description, where a screen reader finds and speaks it.
-void showResult(QLabel* label, const QString& result) {
+// The focus stays on "Berechnen", so a screen reader would not notice the
+// result by itself. A result label is named by the result it shows, as any
+// label; its heading is its label.
+void Formular::showResult(QLabel* label, const QString& result) const {
     label->setText(result);
-    label->setAccessibleDescription(result);
+    announcer_->announce(result);
 }
 
-}  // namespace
+void Formular::showResult(QPlainTextEdit* field, const QString& result) const {
+    field->setPlainText(result);
+    announcer_->announce(result);
+}
 
 void Formular::cmd_Dichte_Click() {
     runReported([this] {
@@ -55,8 +58,8 @@ void Formular::Command5_Click() {
         const std::string litres = toUtf8(magliter_becken->text());
         const std::string present = toUtf8(magnesium_becken->text());
         const std::string wanted = toUtf8(magnesium_ziel->text());
-        txt_magerg->setPlainText(forDisplay(
-            calculators::magnesiumResult(litres, present, wanted, systemRegionalSettings())));
+        showResult(txt_magerg, forDisplay(calculators::magnesiumResult(litres, present, wanted,
+                                                                       systemRegionalSettings())));
     });
 }
 
@@ -71,9 +74,10 @@ void Formular::Command6_Click() {
         const std::string calciumWanted = toUtf8(txt_pluskalzium->text());
         const std::string magnesiumWanted = toUtf8(txt_plusmagnesium->text());
         const bool withMagnesium = Checkmitmagnesium->isChecked();
-        ergebnis_kalzium->setPlainText(forDisplay(
-            calculators::calciumResult(litres, calciumNow, magnesiumNow, calciumWanted,
-                                       magnesiumWanted, withMagnesium, systemRegionalSettings())));
+        showResult(ergebnis_kalzium,
+                   forDisplay(calculators::calciumResult(litres, calciumNow, magnesiumNow,
+                                                         calciumWanted, magnesiumWanted,
+                                                         withMagnesium, systemRegionalSettings())));
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "formular/accessible_factory.hpp"
 #include "formular/accessible_naming.hpp"
+#include "formular/announcer.hpp"
 #include "formular/control_builder.hpp"
 #include "formular/control_tables.hpp"
 #include "formular/link_label.hpp"
@@ -117,8 +118,10 @@ void Formular::buildWindow() {
     frm_ueber = control<QGroupBox>("frm_ueber");
     frm_changewater = control<QGroupBox>("frm_changewater");
     frm_Frischwasser = control<QGroupBox>("frm_Frischwasser");
+    announcer_ = new Announcer(this);
     new PanelSightWatcher(
-        {Frm_kalzium, frm_magnesium, frm_ueber, frm_changewater, frm_Frischwasser}, this);
+        {Frm_kalzium, frm_magnesium, frm_ueber, frm_changewater, frm_Frischwasser}, *announcer_,
+        this);
 
     txt_Temperatur = control<QLineEdit>("txt_Temperatur");
     txt_Liter = control<QLineEdit>("txt_Liter");
@@ -191,10 +194,25 @@ bool Formular::focusNextPrevChild(bool next) {
     for (QWidget* widget = next ? start->nextInFocusChain() : start->previousInFocusChain();
          widget != start;
          widget = next ? widget->nextInFocusChain() : widget->previousInFocusChain()) {
-        if (tabCanReach(widget)) {
-            widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        if (!tabCanReach(widget)) {
+            continue;
+        }
+        if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+            // Tab selects a field's text. A line edit would select it as it
+            // takes the focus, before Qt tells assistive technology of the
+            // focus, and Orca would speak the value for the selection and
+            // again for the field; selected after, it is part of what the
+            // field says. The window marks the change as made by keyboard,
+            // as for any Tab.
+            setAttribute(Qt::WA_KeyboardFocusChange);
+            field->setFocus(Qt::OtherFocusReason);
+            if (!field->hasSelectedText()) {
+                field->selectAll();
+            }
             return true;
         }
+        widget->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
     }
     return false;
 }

@@ -19,6 +19,10 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
+namespace formular {
+class Announcer;
+}
+
 class Formular : public QWidget {
     Q_OBJECT
 
@@ -76,7 +80,12 @@ private:
     [[nodiscard]] QGroupBox* panelInView() const;
     bool tabCanReach(const QWidget* widget) const;
 
+    // Writes a result and has a screen reader speak it.
+    void showResult(QLabel* label, const QString& result) const;
+    void showResult(QPlainTextEdit* field, const QString& result) const;
+
     formular::ErrorReporter reportError_;
+    formular::Announcer* announcer_ = nullptr;
     formular::MessagePresenter presentMessage_;
 
     QGroupBox* Frm_kalzium = nullptr;

@@ -1,5 +1,8 @@
 #include "formular/panel_accessible.hpp"
 
+#include "formular/announcer.hpp"
+#include "formular/atspi_visibility.hpp"
+
 #include <QEvent>
 #include <QGroupBox>
 
@@ -53,8 +56,9 @@ int PanelAccessible::indexOfChild(const QAccessibleInterface* child) const {
     return inSight(*widget()) ? QAccessibleWidget::indexOfChild(child) : -1;
 }
 
-PanelSightWatcher::PanelSightWatcher(const std::vector<QWidget*>& panels, QObject* parent)
-    : QObject(parent) {
+PanelSightWatcher::PanelSightWatcher(const std::vector<QWidget*>& panels, Announcer& announcer,
+                                     QObject* parent)
+    : QObject(parent), announcer_(announcer) {
     for (QWidget* panel : panels) {
         panels_.emplace_back(panel, inSight(*panel));
         panel->installEventFilter(this);
@@ -74,10 +78,15 @@ bool PanelSightWatcher::eventFilter(QObject* watched, QEvent* event) {
         QAccessibleEvent sight(panel,
                                nowInSight ? QAccessible::ObjectShow : QAccessible::ObjectHide);
         QAccessible::updateAccessibility(&sight);
+        if (!QAccessible::isActive()) {
+            continue;
+        }
+        signalVisibleChanged(*QAccessible::queryAccessibleInterface(panel), nowInSight);
         if (nowInSight) {
             // Lets a client that cached the empty panel learn its controls.
             QAccessibleEvent children(panel, QAccessible::ObjectReorder);
             QAccessible::updateAccessibility(&children);
+            announcer_.announce(static_cast<const QGroupBox*>(panel)->title());
         }
     }
     return QObject::eventFilter(watched, event);

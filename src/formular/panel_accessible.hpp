@@ -30,19 +30,22 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override;
 };
 
+class Announcer;
+
 // Sends the show or hide event for each panel whose sight changed when any
-// of them moves.
+// of them moves, and announces the caption of the panel that came into view.
 class PanelSightWatcher : public QObject {
     Q_OBJECT
 
 public:
-    PanelSightWatcher(const std::vector<QWidget*>& panels, QObject* parent);
+    PanelSightWatcher(const std::vector<QWidget*>& panels, Announcer& announcer, QObject* parent);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::vector<std::pair<QWidget*, bool>> panels_;  // each with whether it was in sight
+    Announcer& announcer_;
 };
 
 }  // namespace formular

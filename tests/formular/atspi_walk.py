@@ -56,7 +56,7 @@ PANELS = {
     "Magnesium erhöhen": [
         ("label", "Wassermenge in Liter"),
         ("text", "Wassermenge in Liter"),
-        ("label", "Momentaner Magnesium- gehalt mg/Liter"),
+        ("label", "Momentaner Magnesiumgehalt mg/Liter"),
         ("text", "Momentaner Magnesiumgehalt mg/Liter"),
         ("label", "Gewünschter Magnesiumgehalt mg/Liter (natürlich ist 1300)"),
         ("text", "Gewünschter Magnesiumgehalt mg/Liter (natürlich ist 1300)"),
@@ -68,7 +68,7 @@ PANELS = {
         ("check box", "Berechnung mit Magnesiumzugabe"),
         ("label", "Wassermenge in Liter"),
         ("text", "Wassermenge in Liter"),
-        ("label", "Momentaner Clacium- gehalt mg/Liter"),
+        ("label", "Momentaner Claciumgehalt mg/Liter"),
         ("text", "Momentaner Claciumgehalt mg/Liter"),
         ("label", "Gewünschter Calciumgehalt mg/Liter (natürlich ist 420)"),
         ("text", "Gewünschter Calciumgehalt mg/Liter (natürlich ist 420)"),
@@ -111,10 +111,11 @@ LINKS = [
 ]
 
 # Results written by "Berechnen" under German settings: the button that
-# shows the panel, the panel, the result's name, where a reader finds the
-# result (in the description of a label, or as text), and a piece of it.
+# shows the panel, the panel, the heading that labels the result, the
+# result's role (a label named by the result it shows, or a text field), and
+# a piece of it.
 RESULTS = [
-    ("Salz", "Neues Wasser ansetzten", "Benötigte Salzmenge", "description",
+    ("Salz", "Neues Wasser ansetzten", "Benötigte Salzmenge", "label",
      "690,91 Gramm Meersalz werden benötigt"),
     ("Magnesium", "Magnesium erhöhen", "Benötigte Mengen", "text",
      "227,4g Magnesiumchlorid Hexahydrat"),
@@ -242,27 +243,39 @@ def read(path):
         return f.read()
 
 
+def labels(node):
+    return [target.name for relation in node.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+            for target in (relation.getTarget(i) for i in range(relation.getNTargets()))]
+
+
 def check_results(frame):
+    # A result is announced by a notification that comes to show with it.
     announced = []
-    listener = Atspi.EventListener.new(lambda event: announced.append(event.source.get_name()))
-    for kind in ("object:property-change:accessible-description", "object:text-changed:insert"):
-        listener.register(kind)
+
+    def notified(event):
+        if event.detail1 and event.source.get_role_name() == "notification":
+            announced.append(event.source.get_name())
+
+    listener = Atspi.EventListener.new(notified)
+    listener.register("object:state-changed:showing")
     wait_for(lambda: False, 1.0)  # the program learns that someone listens
-    for button, panel, name, where, piece in RESULTS:
+    for button, panel, heading, role, piece in RESULTS:
         show(frame, button, panel)
         act(find(frame, "push button", "Berechnen"), "Press")
 
         def written():
-            # The heading above a result label carries the same name.
             node = find(frame, "panel", panel)
-            found = [c for c in node if c is not None and c.name == name] if node else []
-            if where == "text":
-                return "".join(c.queryText().getText(0, -1)
-                               for c in found if c.getRoleName() == "text")
-            return "".join(c.description for c in found)
+            found = [c for c in node if c is not None and c.getRoleName() == role
+                     and heading in labels(c)] if node else []
+            if role == "text":
+                return "".join(c.queryText().getText(0, -1) for c in found)
+            return "".join(c.name for c in found)
 
-        check(wait_for(lambda: piece in written()), f"'{name}' holds {written()!r}, not {piece!r}")
-        check(wait_for(lambda: name in announced), f"'{name}' announced, events: {announced}")
+        check(wait_for(lambda: piece in written()),
+              f"the result under '{heading}' holds {written()!r}, not {piece!r}")
+        check(wait_for(lambda: any(piece in name for name in announced)),
+              f"'{piece}' announced, notifications: {announced}")
 
 
 def main():
