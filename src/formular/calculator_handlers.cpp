@@ -6,8 +6,8 @@
 
 #include "calculators/calculators.hpp"
 #include "formular/announcer.hpp"
+#include "formular/messages.hpp"
 #include "formular/regional_settings.hpp"
-#include "formular/result_text.hpp"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -3,8 +3,8 @@
 #include "formular/caption_wrap.hpp"
 #include "formular/label_fit.hpp"
 #include "formular/link_label.hpp"
+#include "formular/messages.hpp"
 #include "formular/push_button.hpp"
-#include "formular/result_text.hpp"
 #include "formular/typefaces.hpp"
 
 #include <QCheckBox>

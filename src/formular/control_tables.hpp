@@ -6,11 +6,9 @@
 // The captions are the program's own, spellings included ("ansetzten",
 // "Wassertemperaur", "Clacium", "Baling"): keep them as they are.
 
+#include "formular/about_texts.hpp"
 #include "formular/control_description.hpp"
-#include "formular/maker.hpp"
-#include "formular/publisher.hpp"
 #include "formular/release.hpp"
-#include "formular/terms_of_use.hpp"
 
 #include <array>
 

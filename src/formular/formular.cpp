@@ -1,5 +1,6 @@
 #include "formular/formular.hpp"
 
+#include "formular/about_texts.hpp"
 #include "formular/accessible_factory.hpp"
 #include "formular/accessible_naming.hpp"
 #include "formular/announcer.hpp"
@@ -7,7 +8,6 @@
 #include "formular/control_tables.hpp"
 #include "formular/link_label.hpp"
 #include "formular/panel_accessible.hpp"
-#include "formular/publisher.hpp"
 #include "formular/release.hpp"
 #include "formular/typefaces.hpp"
 

@@ -4,8 +4,7 @@
 
 #include "formular/formular.hpp"
 
-#include "formular/maker.hpp"
-#include "formular/publisher.hpp"
+#include "formular/about_texts.hpp"
 #include "formular/window_desktop.hpp"
 
 #include "regApi/open_url.hpp"
