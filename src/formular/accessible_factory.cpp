@@ -4,7 +4,7 @@
 #include "formular/field_accessible.hpp"
 #include "formular/formular.hpp"
 #include "formular/link_accessible.hpp"
-#include "formular/link_label.hpp"
+#include "formular/controls.hpp"
 #include "formular/panel_accessible.hpp"
 
 #include <QAccessible>

@@ -4,12 +4,10 @@
 #include "formular/accessible_factory.hpp"
 #include "formular/accessible_naming.hpp"
 #include "formular/announcer.hpp"
-#include "formular/control_builder.hpp"
+#include "formular/controls.hpp"
 #include "formular/control_tables.hpp"
-#include "formular/link_label.hpp"
 #include "formular/panel_accessible.hpp"
 #include "formular/release.hpp"
-#include "formular/typefaces.hpp"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "formular/link_accessible.hpp"
 
-#include "formular/link_label.hpp"
+#include "formular/controls.hpp"
 
 #include <QMetaObject>
 
