@@ -1,12 +1,9 @@
 #include "formular/formular.hpp"
 
 #include "formular/about_texts.hpp"
-#include "formular/accessible_factory.hpp"
-#include "formular/accessible_naming.hpp"
-#include "formular/announcer.hpp"
+#include "formular/accessibility.hpp"
 #include "formular/control_tables.hpp"
 #include "formular/controls.hpp"
-#include "formular/panel_accessible.hpp"
 #include "formular/release.hpp"
 
 #include <QAbstractButton>

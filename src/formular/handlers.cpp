@@ -18,7 +18,7 @@
 
 #include "calculators/calculators.hpp"
 #include "formular/about_texts.hpp"
-#include "formular/announcer.hpp"
+#include "formular/accessibility.hpp"
 #include "formular/control_tables.hpp"
 #include "formular/messages.hpp"
 #include "formular/regional_settings.hpp"
