@@ -1,9 +1,10 @@
 #pragma once
 
 // The window's controls as data: the title area, the navigation row and the
-// five panels, then the contents of each calculator panel. Places and sizes
-// are in twips relative to the container (window client area or panel).
-// The captions are the program's own, spellings included ("ansetzten",
+// five panels, then the contents of each panel, and last the names a screen
+// reader speaks for controls without a caption. Places and sizes are in
+// twips relative to the container (window client area or panel). The
+// captions are the program's own, spellings included ("ansetzten",
 // "Wassertemperaur", "Clacium", "Baling"): keep them as they are.
 
 #include "formular/about_texts.hpp"
