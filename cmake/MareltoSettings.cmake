@@ -30,3 +30,15 @@ elseif(MSVC)
     target_compile_options(marelto_settings INTERFACE /W4)
   endif()
 endif()
+
+# Each library exports an include folder holding its own headers only (a link
+# to its source folder), so that an include against the one-way dependencies
+# (seawater <- calculators <- formular, all -> runtime) fails to compile.
+function(marelto_export_headers target part)
+  set(root ${PROJECT_BINARY_DIR}/include/${part})
+  if(NOT IS_SYMLINK ${root}/${part})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${part} ${root}/${part} SYMBOLIC)
+  endif()
+  target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${root}>)
+endfunction()

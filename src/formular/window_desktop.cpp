@@ -1,7 +1,5 @@
 #include "formular/window_desktop.hpp"
 
-#include "regApi/process_start.hpp"
-
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -11,10 +9,6 @@ namespace formular {
 
 WindowDesktop::WindowDesktop(QWidget& mainWindow, MessagePresenter presentMessage)
     : mainWindow_(mainWindow), presentMessage_(std::move(presentMessage)) {}
-
-bool WindowDesktop::startProcess(const std::string& commandLine) {
-    return regApi::startDetachedProcess(commandLine);
-}
 
 void WindowDesktop::processEvents() { QCoreApplication::processEvents(); }
 

@@ -17,7 +17,6 @@ class WindowDesktop final : public regApi::Desktop {
 public:
     WindowDesktop(QWidget& mainWindow, MessagePresenter presentMessage);
 
-    bool startProcess(const std::string& commandLine) override;
     void processEvents() override;
     void focusMainWindow() override;
     void showMessage(const std::string& text) override;

@@ -5,8 +5,7 @@
 
 #include <string>
 
-#include "regApi/browser_program.hpp"
-#include "regApi/process_start.hpp"
+#include "regApi/browser_command.hpp"
 
 namespace regApi {
 
@@ -14,17 +13,10 @@ class Desktop {
 public:
     virtual ~Desktop() = default;
 
-    // Starts the browser with the address as its one argument, without
-    // waiting for it. False when nothing was started.
-    virtual bool startBrowser(const BrowserProgram& program, const std::string& address) {
-        return launchBrowser(program, address);
-    }
-
-    // A command line started as startDetachedProcess starts it. openUrl no
-    // longer starts anything through it; it stays while windows override it.
-    virtual bool startProcess(const std::string& commandLine) {
-        return startDetachedProcess(commandLine);
-    }
+    // Starts the browser with the address as its one argument, without a
+    // shell and without waiting for it. False when nothing was started. Tests
+    // override it to see what would be started.
+    virtual bool startBrowser(const BrowserProgram& program, const std::string& address);
 
     // Lets the window events that are waiting run once.
     virtual void processEvents() = 0;

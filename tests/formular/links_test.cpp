@@ -16,8 +16,8 @@
 #include <stdexcept>
 
 using probe::control;
-using regApi::testing_support::awaitRecord;
-using regApi::testing_support::ScratchDesktop;
+using testsupport::awaitRecord;
+using testsupport::ScratchDesktop;
 
 enum class Browser { Registered, None, CannotStart };
 Q_DECLARE_METATYPE(Browser)
@@ -70,8 +70,8 @@ void install(ScratchDesktop& desktop, Browser browser) {
 // A fresh window, the buttons pressed, then the clicks (or one double-click)
 // on the link. Returns what the user was told, one entry a line, and the
 // panel then in view.
-std::string clickInWindow(const QStringList& presses, const QString& link,
-                          Qt::MouseButton button, int clicks, bool doubleClick, Notice notice) {
+std::string clickInWindow(const QStringList& presses, const QString& link, Qt::MouseButton button,
+                          int clicks, bool doubleClick, Notice notice) {
     Formular window;
     QStringList told;
     window.setErrorReporter(
@@ -125,8 +125,8 @@ void LinksTest::click_data() {
                         const char* link, const QString& told, const QString& opened,
                         Qt::MouseButton button = Qt::LeftButton, int clicks = 1,
                         bool doubleClick = false, Notice notice = Notice::Shown) {
-        QTest::newRow(name) << browser << presses << QString::fromLatin1(link) << button
-                            << clicks << doubleClick << told << opened << notice;
+        QTest::newRow(name) << browser << presses << QString::fromLatin1(link) << button << clicks
+                            << doubleClick << told << opened << notice;
     };
     const QString newWater = QStringLiteral("in view: frm_Frischwasser");
     const QString about = QStringLiteral("in view: frm_ueber");
@@ -136,8 +136,8 @@ void LinksTest::click_data() {
     row("Label23, new water in view", Registered, {}, "Label23", newWater, publisherAddress);
     row("Label23, density change in view", Registered, {"cmd_changewater"}, "Label23",
         "in view: frm_changewater", publisherAddress);
-    row("Label23, magnesium in view", Registered, {"Command3"}, "Label23",
-        "in view: frm_magnesium", publisherAddress);
+    row("Label23, magnesium in view", Registered, {"Command3"}, "Label23", "in view: frm_magnesium",
+        publisherAddress);
     row("Label23, calcium in view", Registered, {"Command4"}, "Label23", "in view: Frm_kalzium",
         publisherAddress);
     row("Label23, about in view", Registered, toAbout, "Label23", about, publisherAddress);
@@ -148,8 +148,8 @@ void LinksTest::click_data() {
     row("no browser, Label23", None, {}, "Label23", noBrowser + '\n' + newWater, {});
     row("no browser, Label3", None, toAbout, "Label3", noBrowser + '\n' + about, {});
     row("no browser, Label17", None, toAbout, "Label17", noBrowser + '\n' + about, {});
-    row("no browser, Label23 double-clicked", None, {}, "Label23", noBrowser + '\n' + newWater,
-        {}, Qt::LeftButton, 0, true);
+    row("no browser, Label23 double-clicked", None, {}, "Label23", noBrowser + '\n' + newWater, {},
+        Qt::LeftButton, 0, true);
 
     // The error ends the click, not the program: the next click is reported
     // the same way.
@@ -181,9 +181,8 @@ void LinksTest::click() {
         [&] { return clickInWindow(presses, link, button, clicks, doubleClick, notice); });
     QCOMPARE(QString::fromStdString(seen), told);
 
-    const auto record =
-        awaitRecord(desktop.recordOf("xdg-open"),
-                    opened.isEmpty() ? 500ms : regApi::testing_support::startPatience);
+    const auto record = awaitRecord(desktop.recordOf("xdg-open"),
+                                    opened.isEmpty() ? 500ms : testsupport::startPatience);
     if (opened.isEmpty()) {
         QVERIFY2(!record, record ? record->c_str() : "");
     } else {
@@ -206,8 +205,7 @@ void LinksTest::noBrowserMessageBox() {
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, &closer, [&box] {
             if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                box << shown->windowTitle() << shown->text()
-                    << QString::number(int(shown->icon()))
+                box << shown->windowTitle() << shown->text() << QString::number(int(shown->icon()))
                     << QString::number(int(shown->standardButtons()))
                     << QString::number(int(shown->isModal()));
                 shown->accept();

@@ -4,20 +4,20 @@
 #include <string>
 #include <vector>
 
-#include "regApi/enum_reg_values.hpp"
-#include "regApi/memory_registry.hpp"
+#include "memory_registry.hpp"
+#include "regApi/registry.hpp"
 #include "registry_value_cases.hpp"
 #include "test_name.hpp"
-#include "watched_registry.hpp"
 
 namespace regApi {
 namespace {
 
-using testing_support::dword;
-using testing_support::numbered;
-using testing_support::registryValueCases;
-using testing_support::ValueCase;
-using testing_support::WatchedRegistry;
+using testsupport::dword;
+using testsupport::MemoryRegistry;
+using testsupport::registryValueCases;
+using testsupport::testName;
+using testsupport::ValueCase;
+using testsupport::WatchedRegistry;
 
 constexpr const char* testKey = "Software\\MareltoTest";
 
@@ -32,23 +32,11 @@ TEST_P(EnumRegValuesCases, ReadsTheValuesInEnumerationOrder) {
     EXPECT_EQ(registry.openKeyCount(), 0u) << "the opened key must be closed";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MemoryRegistry, EnumRegValuesCases, testing::ValuesIn(registryValueCases()),
-    [](const testing::TestParamInfo<ValueCase>& info) { return testName(info.param.what); });
-
-TEST(EnumRegValues, TableGrowsByAHundredRowsPastItsLastRow) {
-    struct Step {
-        std::size_t index;
-        std::size_t rowsBefore;
-        std::size_t rowsAfter;
-    };
-    const Step steps[] = {{0, initialTableRows, 101}, {100, 101, 101}, {101, 101, 201},
-                          {200, 201, 201},            {201, 201, 301}, {450, 301, 550}};
-    for (const auto& step : steps) {
-        EXPECT_EQ(tableRowsFor(step.index, step.rowsBefore), step.rowsAfter)
-            << "at index " << step.index;
-    }
-}
+INSTANTIATE_TEST_SUITE_P(MemoryRegistry, EnumRegValuesCases,
+                         testing::ValuesIn(registryValueCases()),
+                         [](const testing::TestParamInfo<ValueCase>& info) {
+                             return testName(info.param.what);
+                         });
 
 TEST(EnumRegValues, PassesOptionsZeroAndReadAccessWithThePath) {
     WatchedRegistry registry;

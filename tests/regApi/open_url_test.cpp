@@ -12,14 +12,17 @@
 #include <utility>
 #include <vector>
 
+#include "memory_registry.hpp"
 #include "regApi/browser_command.hpp"
-#include "regApi/memory_registry.hpp"
 #include "regApi/open_url.hpp"
 #include "runtime/runtime_error.hpp"
 #include "test_name.hpp"
 
 namespace regApi {
 namespace {
+
+using testsupport::MemoryRegistry;
+using testsupport::testName;
 
 // Writes down what openUrl asks of the window, in order.
 class RecordingDesktop final : public Desktop {

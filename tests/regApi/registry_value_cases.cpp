@@ -1,10 +1,14 @@
 #include "registry_value_cases.hpp"
 
-namespace regApi::testing_support {
+namespace testsupport {
 
-Bytes bytesOf(std::string_view text) {
-    return Bytes(text.begin(), text.end());
-}
+using regApi::typeBinary;
+using regApi::typeDword;
+using regApi::typeExpandString;
+using regApi::typeMultiString;
+using regApi::typeString;
+
+Bytes bytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
 
 StoredValue dword(std::string name, std::uint32_t value) {
     return {std::move(name), typeDword,
@@ -25,7 +29,7 @@ std::string numbered(const char* prefix, std::size_t number) {
 namespace {
 
 ValueCase oneHundredFiftyValues() {
-    ValueCase manyValues{"150 values, past the first block of rows", {}, {}};
+    ValueCase manyValues{"150 values", {}, {}};
     for (std::uint32_t i = 0; i < 150; ++i) {
         manyValues.stored.push_back(dword(numbered("v", i), i));
         manyValues.expected.push_back({numbered("v", i), std::int32_t(i), typeDword});
@@ -83,4 +87,4 @@ const std::vector<ValueCase>& registryValueCases() {
     return cases;
 }
 
-}  // namespace regApi::testing_support
+}  // namespace testsupport

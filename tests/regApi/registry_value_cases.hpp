@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "regApi/memory_registry.hpp"
-#include "regApi/value_table.hpp"
+#include "memory_registry.hpp"
+#include "regApi/registry.hpp"
 
-namespace regApi::testing_support {
+namespace testsupport {
 
 using Bytes = std::vector<std::uint8_t>;
 using StoredValue = MemoryRegistry::StoredValue;
@@ -27,7 +27,7 @@ struct ValueCase {
     const char* what;
     // In alphabetical order of name, which is the order Wine enumerates in.
     std::vector<StoredValue> stored;
-    ValueTable expected;
+    regApi::ValueTable expected;
 
     // Failure messages name the row instead of dumping its bytes.
     friend void PrintTo(const ValueCase& row, std::ostream* out) { *out << row.what; }
@@ -35,4 +35,4 @@ struct ValueCase {
 
 const std::vector<ValueCase>& registryValueCases();
 
-}  // namespace regApi::testing_support
+}  // namespace testsupport

@@ -23,6 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using testsupport::testName;
 
 const fs::path browserFolder = R"(C:\Program Files\Marelto Test Browser)";
 const fs::path browser = browserFolder / "browser.exe";
@@ -30,9 +31,7 @@ const fs::path unquotedPathTrap = R"(C:\Program.exe)";
 constexpr const char* commandKey = R"(http\shell\open\command)";
 constexpr const char* address = "http://www.marelto.example";
 
-fs::path recordOf(const fs::path& program) {
-    return program.string() + ".record";
-}
+fs::path recordOf(const fs::path& program) { return program.string() + ".record"; }
 
 // Patience for a program that must start: enough for Wine on a machine busy
 // with other builds, where starting a program can take seconds.
@@ -69,9 +68,7 @@ fs::path recordingBrowserBesideTheTests() {
 
 // A browser.exe in the program's own folder, where Windows looks first for a
 // program named without a folder; it must never run either.
-fs::path ownFolderTrap() {
-    return recordingBrowserBesideTheTests().parent_path() / "browser.exe";
-}
+fs::path ownFolderTrap() { return recordingBrowserBesideTheTests().parent_path() / "browser.exe"; }
 
 class RecordingWindow final : public Desktop {
 public:
@@ -114,8 +111,8 @@ protected:
                   ERROR_SUCCESS);
         char saved[4096] = {};
         DWORD size = sizeof saved;
-        if (RegQueryValueExA(key_, nullptr, nullptr, &savedType_,
-                             reinterpret_cast<BYTE*>(saved), &size) == ERROR_SUCCESS) {
+        if (RegQueryValueExA(key_, nullptr, nullptr, &savedType_, reinterpret_cast<BYTE*>(saved),
+                             &size) == ERROR_SUCCESS) {
             saved_ = std::string(saved, size);
         }
     }
@@ -136,10 +133,10 @@ protected:
     }
 
     void registerCommand(DWORD type, const std::string& command) {
-        ASSERT_EQ(RegSetValueExA(key_, nullptr, 0, type,
-                                 reinterpret_cast<const BYTE*>(command.c_str()),
-                                 static_cast<DWORD>(command.size() + 1)),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegSetValueExA(key_, nullptr, 0, type, reinterpret_cast<const BYTE*>(command.c_str()),
+                           static_cast<DWORD>(command.size() + 1)),
+            ERROR_SUCCESS);
     }
 
 private:
@@ -169,8 +166,8 @@ TEST_P(Win32LinkClick, StartsOnlyTheBrowserWithTheAddressAsOneArgument) {
 
 constexpr const char* started = "start;events;focus;";
 constexpr const char* toldNoBrowser = "message Unable to open URL. Install browser first!;";
-const std::string browserGotTheAddress = "\"" + browser.string() + "\" " + address + "\n" +
-                                         address + "\n";
+const std::string browserGotTheAddress =
+    "\"" + browser.string() + "\" " + address + "\n" + address + "\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Registry, Win32LinkClick,
@@ -178,9 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
         ClickCase{"quoted path with options as browsers register", REG_SZ,
                   "\"" + browser.string() + "\" -osint -url \"%1\"", address, started,
                   browserGotTheAddress},
-        ClickCase{"unquoted path with blanks", REG_SZ,
-                  browser.string() + " -osint -url \"%1\"", address, started,
-                  browserGotTheAddress},
+        ClickCase{"unquoted path with blanks", REG_SZ, browser.string() + " -osint -url \"%1\"",
+                  address, started, browserGotTheAddress},
         ClickCase{"unquoted path with blanks and without .exe", REG_SZ,
                   (browserFolder / "browser").string() + " -osint \"%1\"", address, started,
                   browserGotTheAddress},
@@ -190,8 +186,8 @@ INSTANTIATE_TEST_SUITE_P(
         ClickCase{"value that names no program", REG_SZ, "rec %1", address, toldNoBrowser, ""},
         ClickCase{"quoted name without a folder", REG_SZ, R"("browser.exe" "%1")", address,
                   toldNoBrowser, ""},
-        ClickCase{"quoted relative path", REG_SZ, R"(".\browser.exe" "%1")", address,
-                  toldNoBrowser, ""},
+        ClickCase{"quoted relative path", REG_SZ, R"(".\browser.exe" "%1")", address, toldNoBrowser,
+                  ""},
         ClickCase{"quoted path that names no existing file", REG_SZ,
                   "\"" + (browserFolder / "missing.exe").string() + "\" \"%1\"", address,
                   toldNoBrowser, ""},
@@ -203,11 +199,10 @@ INSTANTIATE_TEST_SUITE_P(
                   toldNoBrowser, ""},
         ClickCase{"binary value is no command", REG_BINARY, "\"" + browser.string() + "\" \"%1\"",
                   address, toldNoBrowser, ""},
-        ClickCase{"64-bit value is no command", REG_QWORD,
-                  "\"" + browser.string() + "\" \"%1\"", address, toldNoBrowser, ""},
-        ClickCase{"address with a quote and blanks", REG_SZ,
-                  "\"" + browser.string() + "\" \"%1\"", "http://www.marelto.example/a b\" -x",
-                  started,
+        ClickCase{"64-bit value is no command", REG_QWORD, "\"" + browser.string() + "\" \"%1\"",
+                  address, toldNoBrowser, ""},
+        ClickCase{"address with a quote and blanks", REG_SZ, "\"" + browser.string() + "\" \"%1\"",
+                  "http://www.marelto.example/a b\" -x", started,
                   "\"" + browser.string() +
                       "\" http://www.marelto.example/a%20b%22%20-x\n"
                       "http://www.marelto.example/a%20b%22%20-x\n"},

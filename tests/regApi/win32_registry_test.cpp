@@ -10,24 +10,27 @@
 #include <vector>
 
 #include "regApi/browser_command.hpp"
-#include "regApi/enum_reg_values.hpp"
+#include "regApi/registry.hpp"
 #include "registry_value_cases.hpp"
 #include "test_name.hpp"
 
 namespace regApi {
 namespace {
 
-using testing_support::Bytes;
-using testing_support::bytesOf;
-using testing_support::dword;
-using testing_support::registryValueCases;
-using testing_support::StoredValue;
-using testing_support::ValueCase;
+using testsupport::Bytes;
+using testsupport::bytesOf;
+using testsupport::dword;
+using testsupport::registryValueCases;
+using testsupport::StoredValue;
+using testsupport::testName;
+using testsupport::ValueCase;
 
 constexpr const char* testRoot = "Software\\MareltoRegApiTest";
 
-KeyHandle handleOf(HKEY key) {
-    return reinterpret_cast<KeyHandle>(key);
+KeyHandle handleOf(HKEY key) { return reinterpret_cast<KeyHandle>(key); }
+
+ValueTable systemValues(KeyHandle root, const std::string& subkeyPath) {
+    return enumRegValues(*makeSystemRegistry(), root, subkeyPath);
 }
 
 class Win32RegistryTest : public testing::Test {
@@ -72,18 +75,18 @@ private:
     std::vector<HKEY> created_;
 };
 
-class Win32ValueCases : public Win32RegistryTest,
-                        public testing::WithParamInterface<ValueCase> {};
+class Win32ValueCases : public Win32RegistryTest, public testing::WithParamInterface<ValueCase> {};
 
 TEST_P(Win32ValueCases, ReadsTheValuesInEnumerationOrder) {
     HKEY key = createKey("Case");
     for (const auto& value : GetParam().stored) write(key, value);
-    EXPECT_EQ(enumRegValues(currentUser, pathOf("Case")), GetParam().expected);
+    EXPECT_EQ(systemValues(currentUser, pathOf("Case")), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Registry, Win32ValueCases, testing::ValuesIn(registryValueCases()),
-    [](const testing::TestParamInfo<ValueCase>& info) { return testName(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(Registry, Win32ValueCases, testing::ValuesIn(registryValueCases()),
+                         [](const testing::TestParamInfo<ValueCase>& info) {
+                             return testName(info.param.what);
+                         });
 
 TEST_F(Win32RegistryTest, EmptyPathReadsTheGivenHandleAndLeavesItOpen) {
     HKEY written = createKey("Own");
@@ -93,7 +96,7 @@ TEST_F(Win32RegistryTest, EmptyPathReadsTheGivenHandleAndLeavesItOpen) {
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, pathOf("Own").c_str(), 0, KEY_READ, &own),
               ERROR_SUCCESS);
 
-    EXPECT_EQ(enumRegValues(handleOf(own), ""),
+    EXPECT_EQ(systemValues(handleOf(own), ""),
               (ValueTable{{"first", 1, typeDword}, {"second", 2, typeDword}}));
 
     DWORD valueCount = 0;
@@ -110,50 +113,54 @@ TEST_F(Win32RegistryTest, SubkeyPathIsRelativeToAnOpenedKey) {
     HKEY parent = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, pathOf("Parent").c_str(), 0, KEY_READ, &parent),
               ERROR_SUCCESS);
-    EXPECT_EQ(enumRegValues(handleOf(parent), "Child"), (ValueTable{{"c", 3, typeDword}}));
+    EXPECT_EQ(systemValues(handleOf(parent), "Child"), (ValueTable{{"c", 3, typeDword}}));
     EXPECT_EQ(RegCloseKey(parent), ERROR_SUCCESS);
 }
 
 TEST_F(Win32RegistryTest, MissingSubkeyGivesTheEmptyTable) {
     createKey("Present");
-    EXPECT_TRUE(enumRegValues(currentUser, pathOf("Missing")).empty());
-    EXPECT_TRUE(enumRegValues(currentUser, pathOf("Present\\Missing")).empty());
+    EXPECT_TRUE(systemValues(currentUser, pathOf("Missing")).empty());
+    EXPECT_TRUE(systemValues(currentUser, pathOf("Present\\Missing")).empty());
 }
 
 TEST_F(Win32RegistryTest, NamesAndStringsComeBackFromTheAnsiCodePage) {
     if (GetACP() != 1252) GTEST_SKIP() << "needs the Western code page 1252, have " << GetACP();
     HKEY key = createKey("Ansi");
-    const std::string name = "Gr\xF6\xDF" "e";  // "Größe" in code page 1252
+    const std::string name =
+        "Gr\xF6\xDF"
+        "e";  // "Größe" in code page 1252
     write(key, {name, REG_SZ, bytesOf(std::string_view("M\xFCll\xE4r\0", 7))});  // "Müllär"
-    write(createKey("Gr\xFC" "n"), dword("x", 9));
+    write(createKey("Gr\xFC"
+                    "n"),
+          dword("x", 9));
 
-    EXPECT_EQ(enumRegValues(currentUser, pathOf("Ansi")),
+    EXPECT_EQ(systemValues(currentUser, pathOf("Ansi")),
               (ValueTable{{"Größe", std::string("Müllär"), typeString}}));
-    EXPECT_EQ(enumRegValues(currentUser, pathOf("Grün")), (ValueTable{{"x", 9, typeDword}}))
+    EXPECT_EQ(systemValues(currentUser, pathOf("Grün")), (ValueTable{{"x", 9, typeDword}}))
         << "the subkey path goes to the registry in the code page";
 }
 
 TEST(Win32BrowserCommand, FindsWinesOwnHttpRegistration) {
     char registered[4096] = {};
     DWORD size = sizeof registered;
-    ASSERT_EQ(RegGetValueA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", nullptr,
-                           RRF_RT_REG_SZ, nullptr, registered, &size),
+    ASSERT_EQ(RegGetValueA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", nullptr, RRF_RT_REG_SZ,
+                           nullptr, registered, &size),
               ERROR_SUCCESS)
         << "Wine registers a browser for http";
     const std::string raw(registered);
 
-    const std::string command = getBrowserCommand();
+    const auto browser = getBrowserCommand();
 
-    ASSERT_GE(command.size(), 2u) << "registered: " << raw;
-    EXPECT_EQ(command.front(), '"');
-    EXPECT_EQ(command.back(), '"');
-    EXPECT_EQ(raw.rfind(command, 0), 0u) << "a prefix of " << raw;
-    std::string lower = command;
+    ASSERT_TRUE(browser) << "registered: " << raw;
+    EXPECT_EQ(browser->kind, BrowserProgram::Kind::file);
+    std::string lower = browser->path;
     CharLowerA(lower.data());
-    EXPECT_NE(lower.find("winebrowser.exe"), std::string::npos) << command;
-    const std::string program = command.substr(1, command.size() - 2);
-    EXPECT_NE(GetFileAttributesA(program.c_str()), INVALID_FILE_ATTRIBUTES)
-        << program << " must exist";
+    EXPECT_NE(lower.find("winebrowser.exe"), std::string::npos) << browser->path;
+    std::string registeredLower = raw;
+    CharLowerA(registeredLower.data());
+    EXPECT_NE(registeredLower.find(lower), std::string::npos) << "named in " << raw;
+    EXPECT_NE(GetFileAttributesA(browser->path.c_str()), INVALID_FILE_ATTRIBUTES)
+        << browser->path << " must exist";
 }
 
 }  // namespace

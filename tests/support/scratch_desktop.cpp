@@ -11,7 +11,7 @@
 
 #include "runtime/runtime_error.hpp"
 
-namespace regApi::testing_support {
+namespace testsupport {
 
 namespace fs = std::filesystem;
 
@@ -37,8 +37,8 @@ ScratchDesktop::ScratchDesktop() {
     bin_ = root_ / "bin";
     data_ = root_ / "data";
     config_ = root_ / "config";
-    for (const auto& dir : {bin_, data_ / "applications", config_, root_ / "system-data",
-                            root_ / "system-config"}) {
+    for (const auto& dir :
+         {bin_, data_ / "applications", config_, root_ / "system-data", root_ / "system-config"}) {
         fs::create_directories(dir);
     }
     path_ = bin_.string();
@@ -167,4 +167,4 @@ std::optional<std::string> awaitRecord(const fs::path& record, std::chrono::mill
     }
 }
 
-}  // namespace regApi::testing_support
+}  // namespace testsupport

@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-namespace regApi::testing_support {
+namespace testsupport {
 
 class ScratchDesktop {
 public:
@@ -69,4 +69,4 @@ inline constexpr std::chrono::seconds startPatience{60};
 std::optional<std::string> awaitRecord(const std::filesystem::path& record,
                                        std::chrono::milliseconds patience);
 
-}  // namespace regApi::testing_support
+}  // namespace testsupport

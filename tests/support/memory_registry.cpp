@@ -1,15 +1,31 @@
-#include "regApi/memory_registry.hpp"
+#include "memory_registry.hpp"
 
 #include <algorithm>
 #include <cstring>
 
-#include "regApi/ascii_case.hpp"
+namespace testsupport {
 
-namespace regApi {
+using regApi::classesRoot;
+using regApi::currentUser;
+using regApi::localMachine;
+using regApi::resultFileNotFound;
+using regApi::resultInvalidHandle;
+using regApi::resultMoreData;
+using regApi::resultNoMoreItems;
+using regApi::resultSuccess;
+using regApi::typeString;
 
 namespace {
 
 constexpr RegResult resultKeyDeleted = 1018;
+
+std::string foldAsciiCase(std::string_view text) {
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(), [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return result;
+}
 
 std::string joined(const std::string& base, std::string_view path) {
     if (base.empty()) return std::string(path);
@@ -54,10 +70,6 @@ void MemoryRegistry::createKey(KeyHandle root, std::string_view path) {
         keys_[keyId(root, path.substr(0, separator))];
     }
     keys_[keyId(root, path)];
-}
-
-void MemoryRegistry::removeKey(KeyHandle root, std::string_view path) {
-    keys_.erase(keyId(root, path));
 }
 
 RegResult MemoryRegistry::openKey(KeyHandle root, const std::string& subkeyAnsi,
@@ -123,4 +135,4 @@ RegResult MemoryRegistry::closeKey(KeyHandle key) {
     return openKeys_.erase(key) == 1 ? resultSuccess : resultInvalidHandle;
 }
 
-}  // namespace regApi
+}  // namespace testsupport

@@ -1,17 +1,17 @@
-// The web-address key on a freedesktop system, answered through GIO from a
-// scratch XDG home, and link clicks that really start the stand-in opener.
+// The browser on a freedesktop system, named through GIO from a scratch XDG
+// home, and link clicks that really start the stand-in opener.
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <thread>
-#include <variant>
 
 #include "regApi/browser_command.hpp"
-#include "regApi/enum_reg_values.hpp"
 #include "regApi/open_url.hpp"
 #include "runtime/runtime_error.hpp"
 #include "scratch_desktop.hpp"
@@ -20,20 +20,19 @@
 namespace regApi {
 namespace {
 
-using testing_support::awaitRecord;
-using testing_support::ScratchDesktop;
+using testsupport::awaitRecord;
+using testsupport::ScratchDesktop;
+using testsupport::testName;
 using namespace std::chrono_literals;
 
 constexpr const char* address = "http://www.marelto.example";
 
-// Rows as "name=data" lines; this key only ever holds strings.
-std::string describe(const ValueTable& table) {
-    std::string text;
-    for (const auto& row : table) {
-        const auto* data = std::get_if<std::string>(&row.data);
-        text += "[" + row.name + "]=" + (data ? *data : std::string("<not text>")) + "\n";
-    }
-    return text;
+// "file <path>" for a program started by its path, "entry <file name>" for a
+// desktop entry started through GIO, "none" for no browser.
+std::string describe(const std::optional<BrowserProgram>& program) {
+    if (!program) return "none";
+    if (program->kind == BrowserProgram::Kind::file) return "file " + program->path;
+    return "entry " + std::filesystem::path(program->path).filename().string();
 }
 
 std::string replaceBin(std::string text, const ScratchDesktop& desktop) {
@@ -47,24 +46,19 @@ std::string replaceBin(std::string text, const ScratchDesktop& desktop) {
 struct LookupCase {
     const char* what;
     std::function<void(ScratchDesktop&)> setUp;
-    std::string expectedRows;     // {bin} stands for the scratch bin folder
-    std::string expectedCommand;
+    std::string expected;  // {bin} stands for the scratch bin folder
 
     // Failure messages name the row instead of dumping its bytes.
     friend void PrintTo(const LookupCase& row, std::ostream* out) { *out << row.what; }
 };
 
-class HttpKeyFromGio : public testing::TestWithParam<LookupCase> {};
+class BrowserFromGio : public testing::TestWithParam<LookupCase> {};
 
-TEST_P(HttpKeyFromGio, AnswersTheKeyFromTheDefaultHandler) {
+TEST_P(BrowserFromGio, NamesTheDefaultHandler) {
     ScratchDesktop desktop;
     GetParam().setUp(desktop);
-    const std::string seen = desktop.runInside([] {
-        return describe(enumRegValues(classesRoot, std::string(browserCommandKeyPath))) + "|" +
-               getBrowserCommand();
-    });
-    const std::string expected = GetParam().expectedRows + "|" + GetParam().expectedCommand;
-    EXPECT_EQ(seen, replaceBin(expected, desktop));
+    const std::string seen = desktop.runInside([] { return describe(getBrowserCommand()); });
+    EXPECT_EQ(seen, replaceBin(GetParam().expected, desktop));
 }
 
 void twoHandlersPreferringBeta(ScratchDesktop& desktop) {
@@ -75,68 +69,48 @@ void twoHandlersPreferringBeta(ScratchDesktop& desktop) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ScratchHome, HttpKeyFromGio,
+    ScratchHome, BrowserFromGio,
     testing::Values(
         LookupCase{"xdg-open on PATH stands for the default handler",
                    [](ScratchDesktop& d) {
                        twoHandlersPreferringBeta(d);
                        d.addRecorder("xdg-open");
                    },
-                   "[]=\"{bin}/xdg-open\" \"%1\"\n", "\"{bin}/xdg-open\""},
+                   "file {bin}/xdg-open"},
         LookupCase{"without xdg-open the default handler from mimeapps list runs itself",
-                   twoHandlersPreferringBeta,
-                   "[]=\"{bin}/beta-browser\" \"%1\"\n", "\"{bin}/beta-browser\""},
+                   twoHandlersPreferringBeta, "entry beta.desktop"},
         LookupCase{"the only handler is the default without mimeapps list",
                    [](ScratchDesktop& d) {
                        d.addHttpHandler("alpha", d.addRecorder("alpha-browser").string());
                    },
-                   "[]=\"{bin}/alpha-browser\" \"%1\"\n", "\"{bin}/alpha-browser\""},
+                   "entry alpha.desktop"},
         LookupCase{"xdg-open alone is no handler",
-                   [](ScratchDesktop& d) { d.addRecorder("xdg-open"); }, "", "Invalid"},
+                   [](ScratchDesktop& d) { d.addRecorder("xdg-open"); }, "none"},
         LookupCase{"a handler whose program is gone does not count",
                    [](ScratchDesktop& d) {
                        d.addRecorder("xdg-open");
                        d.addHttpHandler("gone", (d.bin() / "uninstalled-browser").string());
                    },
-                   "", "Invalid"},
-        LookupCase{"nothing registered", [](ScratchDesktop&) {}, "", "Invalid"}),
+                   "none"},
+        LookupCase{"nothing registered", [](ScratchDesktop&) {}, "none"}),
     [](const testing::TestParamInfo<LookupCase>& info) { return testName(info.param.what); });
 
-TEST(HttpKeyFromGio, NoOtherKeyExists) {
-    ScratchDesktop desktop;
-    twoHandlersPreferringBeta(desktop);
-    desktop.addRecorder("xdg-open");
-    const std::string seen = desktop.runInside([] {
-        std::string rows;
-        for (const auto& [root, path] :
-             {std::pair{classesRoot, "http"}, std::pair{classesRoot, ""},
-              std::pair{currentUser, "http\\shell\\open\\command"},
-              std::pair{localMachine, "Software\\Classes\\http\\shell\\open\\command"},
-              std::pair{classesRoot, "https\\shell\\open\\command"}}) {
-            rows += std::to_string(enumRegValues(root, path).size());
-        }
-        const auto otherCase = enumRegValues(classesRoot, "HTTP\\Shell\\Open\\Command");
-        return rows + "|" + std::to_string(otherCase.size());
-    });
-    EXPECT_EQ(seen, "00000|1") << "only the web-address key exists, in any letter case";
-}
-
-TEST(HttpKeyFromGio, BrowserRegisteredWhileRunningIsFoundAtTheNextLookup) {
+TEST(BrowserFromGio, BrowserRegisteredWhileRunningIsFoundAtTheNextLookup) {
     ScratchDesktop desktop;
     desktop.addRecorder("xdg-open");
     const std::string seen = desktop.runInside([&desktop] {
-        std::string before = getBrowserCommand();
+        std::string before = describe(getBrowserCommand());
         desktop.addHttpHandler("late", desktop.addRecorder("late-browser").string());
         // GIO learns of new desktop entries from a file monitor.
-        std::string after = getBrowserCommand();
-        const auto deadline = std::chrono::steady_clock::now() + testing_support::startPatience;
-        while (after == "Invalid" && std::chrono::steady_clock::now() < deadline) {
+        std::string after = describe(getBrowserCommand());
+        const auto deadline = std::chrono::steady_clock::now() + testsupport::startPatience;
+        while (after == "none" && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(50ms);
-            after = getBrowserCommand();
+            after = describe(getBrowserCommand());
         }
         return before + "|" + after;
     });
-    EXPECT_EQ(seen, replaceBin("Invalid|\"{bin}/xdg-open\"", desktop));
+    EXPECT_EQ(seen, replaceBin("none|file {bin}/xdg-open", desktop));
 }
 
 // A window that really starts the browser and writes down everything else.
@@ -175,7 +149,7 @@ const char* const standIns[] = {"xdg-open",      "a\"b/xdg-open", "a",
 // Each stand-in that ran with what it was given, once the expected one has
 // written down its arguments and the others have had time to.
 std::string whatRan(const ScratchDesktop& desktop, const std::string& expected) {
-    if (!expected.empty()) awaitRecord(desktop.recordOf(expected), testing_support::startPatience);
+    if (!expected.empty()) awaitRecord(desktop.recordOf(expected), testsupport::startPatience);
     std::this_thread::sleep_for(300ms);
     std::string ran;
     for (const std::string name : standIns) {
@@ -280,15 +254,16 @@ INSTANTIATE_TEST_SUITE_P(
         ClickCase{"without xdg-open a handler run by env",
                   [](ScratchDesktop& d) { addBrowser(d, "/usr/bin/env VAR=1 {bin}/browser"); },
                   address, started, "browser: http://www.marelto.example\n"},
-        ClickCase{"without xdg-open a sandbox launcher",
-                  [](ScratchDesktop& d) {
-                      d.addRecorder("launcher");
-                      d.addHttpHandler("sandboxed", replaceBin("{bin}/launcher run --branch=stable "
-                                                               "org.example.Browser",
-                                                               d));
-                  },
-                  address, started,
-                  "launcher: run\n--branch=stable\norg.example.Browser\nhttp://www.marelto.example\n"},
+        ClickCase{
+            "without xdg-open a sandbox launcher",
+            [](ScratchDesktop& d) {
+                d.addRecorder("launcher");
+                d.addHttpHandler("sandboxed", replaceBin("{bin}/launcher run --branch=stable "
+                                                         "org.example.Browser",
+                                                         d));
+            },
+            address, started,
+            "launcher: run\n--branch=stable\norg.example.Browser\nhttp://www.marelto.example\n"},
         ClickCase{"address with a quote and blanks is encoded",
                   [](ScratchDesktop& d) {
                       addBrowser(d, "{bin}/browser");

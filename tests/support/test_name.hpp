@@ -3,7 +3,7 @@
 #include <cctype>
 #include <string>
 
-namespace regApi {
+namespace testsupport {
 
 // A table row's description as a GoogleTest parameter name.
 inline std::string testName(const std::string& description) {
@@ -14,4 +14,4 @@ inline std::string testName(const std::string& description) {
     return name;
 }
 
-}  // namespace regApi
+}  // namespace testsupport

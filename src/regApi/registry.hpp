@@ -1,12 +1,15 @@
 #pragma once
 
-// The narrow door through which the browser launcher reaches a registry: the
-// three calls it needs, with the Win32 arguments and result codes, so that the
-// same reading code runs against Windows, the desktop's URL associations or an
-// in-memory registry.
+// Reading registry values. The browser launcher reaches a registry through a
+// narrow door, the three calls it needs with the Win32 arguments and result
+// codes, so that the same reading runs against Windows and against the
+// in-memory registries of the tests.
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <variant>
+#include <vector>
 
 namespace regApi {
 
@@ -65,5 +68,40 @@ public:
     // RegCloseKey.
     virtual RegResult closeKey(KeyHandle key) = 0;
 };
+
+#ifdef _WIN32
+// The Windows registry itself, made afresh for each reading, so that a
+// browser registered while the program runs is found.
+std::unique_ptr<RegistryAccess> makeSystemRegistry();
+#endif
+
+// Text for strings, a signed 32-bit integer for 32-bit values, the raw bytes
+// for every other type.
+using RegData = std::variant<std::string, std::int32_t, std::vector<std::uint8_t>>;
+
+// One row of the value table.
+struct RegValue {
+    std::string name;  // empty for the unnamed default value
+    RegData data;
+    // As the registry gave it: strings and expandable strings both carry
+    // text, yet only they are commands, and only the latter is expanded.
+    RegType type = typeNone;
+
+    bool operator==(const RegValue&) const = default;
+};
+
+// One row per registry value, in the order the registry enumerates them.
+using ValueTable = std::vector<RegValue>;
+
+inline constexpr std::uint32_t nameBufferSize = 260;   // characters, terminator included
+inline constexpr std::uint32_t dataBufferSize = 4096;  // bytes
+inline constexpr std::uint32_t lastValueIndex = 999999;
+
+// Every value of the key `subkeyPath` under `root`, read in enumeration order.
+// An empty path reads `root` itself and leaves it open; a key opened here is
+// closed before returning. Never fails: a key that cannot be opened gives the
+// empty table, and the first value that cannot be read (too long a name, more
+// data than the buffer holds, any registry error) ends the reading.
+ValueTable enumRegValues(RegistryAccess& registry, KeyHandle root, const std::string& subkeyPath);
 
 }  // namespace regApi

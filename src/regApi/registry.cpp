@@ -1,12 +1,10 @@
-#include "regApi/enum_reg_values.hpp"
+#include "regApi/registry.hpp"
 
 #include <algorithm>
 #include <span>
 #include <vector>
 
-#include "regApi/ansi_text.hpp"
-#include "regApi/registry_dword.hpp"
-#include "regApi/system_registry.hpp"
+#include "regApi/platform.hpp"
 
 namespace regApi {
 
@@ -24,6 +22,14 @@ private:
     RegistryAccess& registry_;
     KeyHandle key_;
 };
+
+// The signed 32-bit integer in the first four bytes, which the registry
+// stores little-endian.
+std::int32_t int32FromRegistryData(const std::uint8_t* data) {
+    const std::uint32_t bits = std::uint32_t{data[0]} | std::uint32_t{data[1]} << 8 |
+                               std::uint32_t{data[2]} << 16 | std::uint32_t{data[3]} << 24;
+    return static_cast<std::int32_t>(bits);
+}
 
 RegData dataFromBuffer(RegType type, const std::vector<std::uint8_t>& buffer,
                        std::uint32_t dataLength) {
@@ -45,24 +51,25 @@ RegData dataFromBuffer(RegType type, const std::vector<std::uint8_t>& buffer,
 }
 
 ValueTable readValues(RegistryAccess& registry, KeyHandle key) {
-    ValueTable table(initialTableRows);
-    std::uint32_t index = 0;
-    for (; index <= lastValueIndex; ++index) {
-        table.resize(tableRowsFor(index, table.size()));
-        std::string name(nameBufferSize, ' ');
+    ValueTable table;
+    // Allocated once and refilled for every value, so that each call finds
+    // them as fresh ones would be, without a million allocations for a key
+    // at the index limit.
+    std::string name;
+    std::vector<std::uint8_t> data;
+    for (std::uint32_t index = 0; index <= lastValueIndex; ++index) {
+        name.assign(nameBufferSize, ' ');
         std::uint32_t nameLength = nameBufferSize;
-        std::vector<std::uint8_t> data(dataBufferSize);
+        data.assign(dataBufferSize, 0);
         std::uint32_t dataLength = dataBufferSize;
         RegType type = typeNone;
         if (registry.enumValue(key, index, name.data(), nameLength, type, data.data(),
                                dataLength) != resultSuccess) {
             break;
         }
-        table[index] = RegValue{textFromAnsi(name, std::min(nameLength, nameBufferSize)),
-                                dataFromBuffer(type, data, dataLength), type};
+        table.push_back(RegValue{textFromAnsi(name, std::min(nameLength, nameBufferSize)),
+                                 dataFromBuffer(type, data, dataLength), type});
     }
-    table.resize(index);
-    table.shrink_to_fit();
     return table;
 }
 
@@ -77,11 +84,6 @@ ValueTable enumRegValues(RegistryAccess& registry, KeyHandle root, const std::st
     }
     const OpenedKey closer(registry, key);
     return readValues(registry, key);
-}
-
-ValueTable enumRegValues(KeyHandle root, const std::string& subkeyPath) {
-    const auto registry = makeSystemRegistry();
-    return enumRegValues(*registry, root, subkeyPath);
 }
 
 }  // namespace regApi

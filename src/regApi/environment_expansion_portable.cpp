@@ -1,7 +1,0 @@
-#include "regApi/environment_expansion.hpp"
-
-namespace regApi {
-
-std::string expandEnvironment(const std::string& text) { return text; }
-
-}  // namespace regApi
