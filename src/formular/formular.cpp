@@ -1,15 +1,10 @@
 #include "formular/formular.hpp"
 
-#include "formular/accessible_factory.hpp"
-#include "formular/accessible_naming.hpp"
-#include "formular/announcer.hpp"
-#include "formular/control_builder.hpp"
+#include "formular/about_texts.hpp"
+#include "formular/accessibility.hpp"
 #include "formular/control_tables.hpp"
-#include "formular/link_label.hpp"
-#include "formular/panel_accessible.hpp"
-#include "formular/publisher.hpp"
+#include "formular/controls.hpp"
 #include "formular/release.hpp"
-#include "formular/typefaces.hpp"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -19,7 +14,6 @@
 #include <QPlainTextEdit>
 
 #include <array>
-#include <new>
 #include <vector>
 
 using namespace formular;
@@ -158,31 +152,6 @@ void Formular::connectHandlers() {
     }
     for (const ClickHandler& click : linkHandlers) {
         connect(control<LinkLabel>(click.control), &LinkLabel::clicked, this, click.handler);
-    }
-}
-
-void Formular::runReported(const std::function<void()>& work) const {
-    const auto report = [this](const runtime::RuntimeError& error) {
-        if (reportError_) {
-            reportError_(error);
-        }
-    };
-    // Nothing may leave a Qt slot: any failure ends the handler alone and is
-    // told the way a run-time error is. Whatever else goes wrong counts as a
-    // call that could not be carried out.
-    try {
-        try {
-            work();
-        } catch (const runtime::RuntimeError& error) {
-            report(error);
-        } catch (const std::bad_alloc&) {
-            report(runtime::RuntimeError(runtime::OutOfMemory));
-        } catch (...) {
-            report(runtime::RuntimeError(runtime::InvalidArgument));
-        }
-    } catch (...) {
-        // Not even the report could be made (memory still short): the
-        // handler ends without a word rather than the program.
     }
 }
 

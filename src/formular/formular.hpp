@@ -4,8 +4,7 @@
 // band below it, and the navigation row. Each click handler is named after
 // its control and event.
 
-#include "formular/error_reporter.hpp"
-#include "formular/message_box.hpp"
+#include "formular/messages.hpp"
 
 #include <QWidget>
 

@@ -4,8 +4,9 @@
 
 namespace formular {
 
-// The user's decimal and group separators as Qt reads them from the system
-// (LC_ALL, LC_NUMERIC or LANG on Unix), looked up afresh on every press.
+// The user's decimal and group separators from Qt's system locale, taken at
+// each press. Qt reads them from the system when first asked (on Unix from
+// LC_ALL, LC_NUMERIC or LANG) and rereads them only when told they changed.
 calculators::RegionalSettings systemRegionalSettings();
 
 }  // namespace formular

@@ -3,7 +3,7 @@
 // What the URL opener asks of the window system, done with Qt for the main
 // window.
 
-#include "formular/message_box.hpp"
+#include "formular/messages.hpp"
 
 #include "regApi/desktop.hpp"
 

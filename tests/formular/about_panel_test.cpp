@@ -4,7 +4,7 @@
 
 #include "window_probe.hpp"
 
-#include "formular/terms_of_use.hpp"
+#include "formular/about_texts.hpp"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -51,9 +51,7 @@ void AboutPanelTest::initTestCase() {
     QCOMPARE(probe::panelInView(window_), QStringLiteral("frm_ueber"));
 }
 
-QPlainTextEdit* AboutPanelTest::terms() const {
-    return control<QPlainTextEdit>(window_, "Text2");
-}
+QPlainTextEdit* AboutPanelTest::terms() const { return control<QPlainTextEdit>(window_, "Text2"); }
 
 void AboutPanelTest::labels_data() {
     QTest::addColumn<QString>("kind");
@@ -86,8 +84,8 @@ void AboutPanelTest::labels_data() {
     row("Label14", plain, twips(3000, 960, 1695, 255), "Tel: 0123 456789-0");
     row("Label15", plain, twips(3000, 1200, 1575, 255), "Fax: 0123 456789-9");
     row("Label16", plain, twips(3000, 1440, 1935, 255), "Email: info@muster.example");
-    row("Label17", link, twips(3000, 1680, 2175, 255), "URL: http://muster.example", 8.25,
-        false, true, QColor(0, 0, 255));
+    row("Label17", link, twips(3000, 1680, 2175, 255), "URL: http://muster.example", 8.25, false,
+        true, QColor(0, 0, 255));
     row("Label22", plain, twips(3000, 1920, 2055, 255), "Software Version: 1.0");
 }
 

@@ -1,11 +1,17 @@
-#include "formular/error_reporter.hpp"
-
-#include "formular/message_box.hpp"
+#include "formular/messages.hpp"
 
 #include <QMessageBox>
 #include <QPointer>
 
 namespace formular {
+
+MessagePresenter messageBoxPresenter(QWidget* parent) {
+    return [owner = QPointer<QWidget>(parent)](const QString& text) {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(messageBoxTitle), text,
+                        QMessageBox::Ok, owner.data());
+        box.exec();
+    };
+}
 
 QString errorMessage(const runtime::RuntimeError& error) {
     return QStringLiteral("Laufzeitfehler '%1':\n\n%2")
@@ -19,6 +25,14 @@ ErrorReporter messageBoxReporter(QWidget* parent) {
                         errorMessage(error), QMessageBox::Ok, owner.data());
         box.exec();
     };
+}
+
+std::string toUtf8(const QString& text) { return text.toStdString(); }
+
+QString forDisplay(const std::string& result) {
+    QString text = QString::fromStdString(result);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
 }
 
 }  // namespace formular
