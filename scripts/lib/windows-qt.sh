@@ -102,10 +102,15 @@ windows_qt_build_id() {
 # build that was cut off resumes where it stopped; the build folder goes only
 # once Qt is installed.
 ensure_windows_qt() {
-  local cache prefix work started id
+  local cache prefix work started id lock
   cache=$(windows_qt_cache)
   prefix=$cache/qt
   id=$(windows_qt_build_id)
+  # Two runs at once would build into one folder: the second waits for the
+  # first and then finds its result.
+  mkdir -p "$(dirname "$cache")"
+  exec {lock}>"$cache.lock"
+  flock "$lock"
   if [ -f "$prefix/.complete" ] && [ "$(cat "$prefix/.complete")" = "$id" ]; then
     echo "Qt for Windows: cached in $prefix" >&2
     return 0
