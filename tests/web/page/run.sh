@@ -7,4 +7,4 @@ set -euo pipefail
 site=$(cd "$1" && pwd)
 cd "$(dirname "$0")"
 npm ci --no-audit --no-fund --loglevel=error
-MARELTO_SITE=$site node --test --test-concurrency=1 --test-reporter=spec page.test.mjs
+MARELTO_SITE=$site node --test --test-concurrency=1 --test-reporter=dot page.test.mjs
