@@ -223,12 +223,15 @@ void narrowToFit(QLabel& label, int room) {
     }
     // Fonts far wider than the layout's (DejaVu Sans, the only sans serif of a
     // minimal Debian) still do not fit at the narrowest stretch: a smaller
-    // size then keeps the caption whole.
+    // size then keeps the caption whole. Only a size that does is taken; where
+    // none does (no real font at all), the size stays.
+    QFont smaller = font;
     const double unshrunk = font.pointSizeF();
-    while (!fits(label, room, font) && font.pointSizeF() - sizeStep >= smallestShare * unshrunk) {
-        font.setPointSizeF(font.pointSizeF() - sizeStep);
+    while (!fits(label, room, smaller) &&
+           smaller.pointSizeF() - sizeStep >= smallestShare * unshrunk) {
+        smaller.setPointSizeF(smaller.pointSizeF() - sizeStep);
     }
-    label.setFont(font);
+    label.setFont(fits(label, room, smaller) ? smaller : font);
 }
 
 // Plain text that wraps at word boundaries, from the top left.

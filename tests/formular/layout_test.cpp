@@ -66,7 +66,8 @@ bool hasLaidOutFont(const QWidget& window) {
     const QString family = QFontInfo(window.font()).family();
     return family == QLatin1String("Liberation Sans") ||
            family == QLatin1String("Microsoft Sans Serif") ||
-           family == qEnvironmentVariable("MARELTO_ONLY_FONT");
+           (qEnvironmentVariableIsSet("MARELTO_ONLY_FONT") &&
+            family == qEnvironmentVariable("MARELTO_ONLY_FONT"));
 }
 constexpr auto otherFont = "captions are laid out for Liberation Sans or Microsoft Sans Serif";
 
