@@ -70,6 +70,21 @@ fs::path recordingBrowserBesideTheTests() {
 // program named without a folder; it must never run either.
 fs::path ownFolderTrap() { return recordingBrowserBesideTheTests().parent_path() / "browser.exe"; }
 
+// The previous row's stand-in may still be ending after its record is
+// complete, and Windows keeps a running program's file locked until then.
+void copyOnceFree(const fs::path& from, const fs::path& to) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    for (;;) {
+        std::error_code error;
+        fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
+        if (!error) return;
+        if (std::chrono::steady_clock::now() > deadline) {
+            throw fs::filesystem_error("copy", from, to, error);
+        }
+        Sleep(100);
+    }
+}
+
 class RecordingWindow final : public Desktop {
 public:
     std::string calls;
@@ -102,8 +117,7 @@ protected:
     void SetUp() override {
         fs::create_directories(browserFolder);
         for (const auto& program : {browser, unquotedPathTrap, ownFolderTrap()}) {
-            fs::copy_file(recordingBrowserBesideTheTests(), program,
-                          fs::copy_options::overwrite_existing);
+            copyOnceFree(recordingBrowserBesideTheTests(), program);
             fs::remove(recordOf(program));
         }
         ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, commandKey, 0, nullptr, 0, KEY_ALL_ACCESS,
