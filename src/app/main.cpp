@@ -1,8 +1,10 @@
 #include "formular/formular.hpp"
+#include "formular/images.hpp"
 #include "formular/release.hpp"
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -13,9 +15,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(applicationId);
     QIcon icon;
     for (const char* size : {"48", "64"}) {
-        icon.addFile(QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(size), applicationId));
+        icon.addPixmap(formular::pngPixmap(QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(size), applicationId)));
     }
     QApplication::setWindowIcon(icon);
+    formular::quickenPanelFrames();
 
     Formular window;
     window.show();

@@ -1,11 +1,13 @@
 // The window as the user first sees it, and what no key or click may do.
 
+#include "formular/images.hpp"
 #include "window_probe.hpp"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
 
@@ -22,6 +24,8 @@ private slots:
     void resultsStartEmptyAndReadOnly();
     void resultFieldsCanBeSelectedAndCopied();
     void enterInAFieldPressesNoButton();
+    // Last: it leaves the quicker style in place.
+    void panelsLookAlikeWithQuickFrames();
 
 private:
     std::unique_ptr<Formular> window_;
@@ -87,6 +91,27 @@ void StartStateTest::enterInAFieldPressesNoButton() {
     QTest::keyClick(density, Qt::Key_Escape);
     QVERIFY(control<QLabel>(*window_, "lbl_ergebnis")->text().isEmpty());
     QVERIFY(window_->isVisible());
+}
+
+void StartStateTest::panelsLookAlikeWithQuickFrames() {
+    if (QApplication::style()->name().compare("fusion", Qt::CaseInsensitive) != 0) {
+        QSKIP("the frames are only replaced under Fusion");
+    }
+    const QList<QGroupBox*> panels = window_->findChildren<QGroupBox*>();
+    QCOMPARE(panels.size(), 5);
+    QList<QImage> fusion;
+    for (QGroupBox* panel : panels) fusion.append(panel->grab().toImage());
+
+    formular::quickenPanelFrames();
+    QVERIFY(qobject_cast<QProxyStyle*>(QApplication::style()) != nullptr);
+    Formular quick;
+    quick.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&quick));
+    for (qsizetype i = 0; i < panels.size(); ++i) {
+        const QString name = panels[i]->objectName();
+        QVERIFY2(probe::control<QGroupBox>(quick, name)->grab().toImage() == fusion[i],
+                 qPrintable(name));
+    }
 }
 
 QTEST_MAIN(StartStateTest)
