@@ -15,7 +15,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(applicationId);
     QIcon icon;
     for (const char* size : {"48", "64"}) {
-        icon.addPixmap(formular::pngPixmap(QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(size), applicationId)));
+        icon.addPixmap(formular::pngPixmap(
+            QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(size), applicationId)));
     }
     QApplication::setWindowIcon(icon);
     formular::quickenPanelFrames();

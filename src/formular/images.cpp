@@ -1,5 +1,6 @@
 #include "formular/images.hpp"
 
+#include <qdrawutil.h>
 #include <QApplication>
 #include <QGroupBox>
 #include <QImageReader>
@@ -7,7 +8,6 @@
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleOption>
-#include <qdrawutil.h>
 
 namespace formular {
 
@@ -25,7 +25,8 @@ class QuickPanelFrameStyle : public QProxyStyle {
 
 public:
     QuickPanelFrameStyle()
-        : QProxyStyle(QStringLiteral("fusion")), frame_(pngPixmap(QString::fromLatin1(frameImage))) {}
+        : QProxyStyle(QStringLiteral("fusion")),
+          frame_(pngPixmap(QString::fromLatin1(frameImage))) {}
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
