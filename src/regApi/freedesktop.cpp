@@ -1,6 +1,7 @@
 // The launcher on a freedesktop system: text is UTF-8, there is no registry
 // (GIO names the browser), and the browser is started without a shell.
 
+#include <dlfcn.h>
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 #include <glib.h>
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <system_error>
 #include <utility>
@@ -21,8 +23,59 @@ namespace regApi {
 
 namespace {
 
+// GIO is loaded at the first link click, not linked in: with it and the
+// libraries it brings (GObject, libmount, libblkid, libselinux, libffi) every
+// start of the window took several milliseconds longer. It is looked up by
+// its soname, as the dynamic linker looks up what is linked in.
+constexpr const char* gioLibrary = "libgio-2.0.so.0";
+
+struct Gio {
+    decltype(&g_object_unref) objectUnref;
+    decltype(&g_type_check_instance_is_a) instanceIsA;
+    decltype(&g_app_info_get_default_for_uri_scheme) defaultForUriScheme;
+    decltype(&g_app_info_get_executable) executable;
+    decltype(&g_app_info_launch_uris) launchUris;
+    decltype(&g_app_launch_context_new) newLaunchContext;
+    decltype(&g_app_launch_context_setenv) setLaunchEnvironment;
+    decltype(&g_desktop_app_info_get_type) desktopAppInfoType;
+    decltype(&g_desktop_app_info_new_from_filename) desktopAppInfoFromFile;
+    decltype(&g_desktop_app_info_get_filename) desktopAppInfoFile;
+};
+
+template <class Function>
+bool resolve(void* library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+std::optional<Gio> loadGio() {
+    void* library = dlopen(gioLibrary, RTLD_NOW | RTLD_LOCAL);
+    if (library == nullptr) return std::nullopt;
+    Gio gio{};
+    const bool complete =
+        resolve(library, "g_object_unref", gio.objectUnref) &&
+        resolve(library, "g_type_check_instance_is_a", gio.instanceIsA) &&
+        resolve(library, "g_app_info_get_default_for_uri_scheme", gio.defaultForUriScheme) &&
+        resolve(library, "g_app_info_get_executable", gio.executable) &&
+        resolve(library, "g_app_info_launch_uris", gio.launchUris) &&
+        resolve(library, "g_app_launch_context_new", gio.newLaunchContext) &&
+        resolve(library, "g_app_launch_context_setenv", gio.setLaunchEnvironment) &&
+        resolve(library, "g_desktop_app_info_get_type", gio.desktopAppInfoType) &&
+        resolve(library, "g_desktop_app_info_new_from_filename", gio.desktopAppInfoFromFile) &&
+        resolve(library, "g_desktop_app_info_get_filename", gio.desktopAppInfoFile);
+    // Stays loaded: GIO keeps state of its own and is not made to be unloaded.
+    if (!complete) return std::nullopt;
+    return gio;
+}
+
+// GIO once loaded; null where it cannot be, and then no browser is found.
+const Gio* loadedGio() {
+    static const std::optional<Gio> loaded = loadGio();
+    return loaded ? &*loaded : nullptr;
+}
+
 struct GObjectRelease {
-    void operator()(gpointer object) const { g_object_unref(object); }
+    void operator()(gpointer object) const { loadedGio()->objectUnref(object); }
 };
 
 bool isExecutableFile(const std::string& path) {
@@ -101,15 +154,18 @@ bool spawn(std::vector<gchar*> argv) {
 // then fails to run is not reported here, just as with xdg-open. The helper
 // and the program are looked up on a PATH of absolute entries only.
 bool launchDesktopEntry(const std::string& entryFile, std::string address) {
+    const Gio* const gio = loadedGio();
+    if (gio == nullptr) return false;
     const std::unique_ptr<GDesktopAppInfo, GObjectRelease> entry(
-        g_desktop_app_info_new_from_filename(entryFile.c_str()));
+        gio->desktopAppInfoFromFile(entryFile.c_str()));
     if (!entry) return false;
-    const std::unique_ptr<GAppLaunchContext, GObjectRelease> context(g_app_launch_context_new());
-    g_app_launch_context_setenv(context.get(), "PATH", absoluteSearchPath().c_str());
+    const std::unique_ptr<GAppLaunchContext, GObjectRelease> context(gio->newLaunchContext());
+    gio->setLaunchEnvironment(context.get(), "PATH", absoluteSearchPath().c_str());
     GList addresses{address.data(), nullptr, nullptr};
     GError* error = nullptr;
-    const gboolean started =
-        g_app_info_launch_uris(G_APP_INFO(entry.get()), &addresses, context.get(), &error);
+    // A desktop entry is an application of GIO's; the pointer is the same.
+    const gboolean started = gio->launchUris(reinterpret_cast<GAppInfo*>(entry.get()), &addresses,
+                                             context.get(), &error);
     if (error != nullptr) g_error_free(error);
     return started != FALSE;
 }
@@ -139,16 +195,21 @@ bool launchBrowser(const BrowserProgram& program, const std::string& argument) {
 }
 
 std::optional<BrowserProgram> getBrowserCommand() {
-    const std::unique_ptr<GAppInfo, GObjectRelease> handler(
-        g_app_info_get_default_for_uri_scheme("http"));
+    const Gio* const gio = loadedGio();
+    if (gio == nullptr) return std::nullopt;
+    const std::unique_ptr<GAppInfo, GObjectRelease> handler(gio->defaultForUriScheme("http"));
     if (!handler) return std::nullopt;
 
     if (std::string opener = programOnPath("xdg-open"); !opener.empty()) {
         return BrowserProgram{std::move(opener), BrowserProgram::Kind::file};
     }
-    if (!G_IS_DESKTOP_APP_INFO(handler.get())) return std::nullopt;
-    const char* entryFile = g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(handler.get()));
-    const char* executable = g_app_info_get_executable(handler.get());
+    if (gio->instanceIsA(reinterpret_cast<GTypeInstance*>(handler.get()),
+                         gio->desktopAppInfoType()) == FALSE) {
+        return std::nullopt;
+    }
+    const char* entryFile =
+        gio->desktopAppInfoFile(reinterpret_cast<GDesktopAppInfo*>(handler.get()));
+    const char* executable = gio->executable(handler.get());
     if (entryFile == nullptr || executable == nullptr || *executable == '\0') return std::nullopt;
     // GIO also takes a program from an empty or relative PATH entry, that is
     // from the current folder; such a handler is no browser here.
