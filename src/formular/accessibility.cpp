@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
-#include <QRegularExpression>
 
 #ifndef Q_OS_WIN
 #include <QDBusArgument>
@@ -365,9 +364,19 @@ Widget& control(const QWidget& window, std::string_view name) {
 
 // A caption as it is read aloud: a word that the label breaks at a hyphen
 // ("Magnesium- gehalt") is whole again, and stray blanks go.
+// A plain scan: a regular expression here was compiled at every start.
 QString spoken(QString caption) {
-    static const QRegularExpression brokenWord(QStringLiteral("(\\w)- (\\p{Ll})"));
-    return caption.replace(brokenWord, QStringLiteral("\\1\\2")).simplified();
+    const QLatin1String brokenAt("- ");
+    for (qsizetype at = caption.indexOf(brokenAt, 1); at > 0; at = caption.indexOf(brokenAt, at)) {
+        const QChar before = caption[at - 1];
+        const bool wordGoesOn = at + 2 < caption.size() && caption[at + 2].isLower();
+        if (wordGoesOn && (before.isLetterOrNumber() || before == u'_')) {
+            caption.remove(at, 2);
+        } else {
+            at += 2;
+        }
+    }
+    return caption.simplified();
 }
 
 }  // namespace
