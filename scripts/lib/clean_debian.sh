@@ -112,7 +112,7 @@ check_on_clean_debian() {
 
   clean_debian_steps "$deb" || result=$?
 
-  kill "$marelto_xvfb_pid" 2>/dev/null || true
+  stop_xvfb
   local mounted
   for mounted in tmp/.X11-unix var/cache/apt/archives dev proc; do
     umount "$clean_debian_root/$mounted" || umount -l "$clean_debian_root/$mounted"

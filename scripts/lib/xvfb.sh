@@ -3,6 +3,7 @@
 # clients, so nothing guesses a number or polls for the server.
 #
 #   start_xvfb [SCREEN]   sets marelto_display (":N") and marelto_xvfb_pid
+#   stop_xvfb
 start_xvfb() {
   local screen=${1:-1024x768x24} ready number
   ready=$(mktemp -d)
@@ -18,4 +19,11 @@ start_xvfb() {
   fi
   rm -rf "$ready"
   marelto_display=:$number
+}
+
+# Stops the server start_xvfb started and waits until it is gone, so that the
+# next server never meets this one's display or sockets.
+stop_xvfb() {
+  kill "$marelto_xvfb_pid" 2>/dev/null || true
+  wait "$marelto_xvfb_pid" 2>/dev/null || true
 }

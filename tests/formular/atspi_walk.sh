@@ -4,5 +4,7 @@
 # Usage: atspi_walk.sh PROGRAM
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-exec xvfb-run -a -s "-screen 0 1024x768x24" \
-  dbus-run-session -- /usr/bin/python3 "$here/atspi_walk.py" "$1"
+source "$here/../../scripts/lib/xvfb.sh"
+start_xvfb
+trap stop_xvfb EXIT
+DISPLAY=$marelto_display dbus-run-session -- /usr/bin/python3 "$here/atspi_walk.py" "$1"
