@@ -14,7 +14,7 @@ clean_debian_mirror=http://deb.debian.org/debian
 clean_debian_image() {
   local image=$clean_debian_cache/root.tar
   [ -f "$image" ] && { echo "$image"; return 0; }
-  ensure_packages debootstrap >&2
+  ensure_packages "${marelto_clean_debian_packages[@]}" >&2
   local work=$clean_debian_cache/work
   rm -rf "$work"
   mkdir -p "$work"

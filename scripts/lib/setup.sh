@@ -17,6 +17,22 @@ marelto_build_packages=(
 # tests under node.
 marelto_web_packages=(cmake ninja-build emscripten librsvg2-bin googletest)
 
+# What each further check needs: the install layout and the package (and the
+# clean minimal Debian it is installed into), the source layout check, the
+# screen-reader walk, Orca, and the Windows build and its tests under Wine.
+marelto_package_check_packages=(desktop-file-utils appstream dpkg-dev file lintian xvfb python3-xlib)
+marelto_clean_debian_packages=(debootstrap)
+marelto_style_packages=(clang-format clang-tidy)
+marelto_atspi_packages=(xvfb dbus at-spi2-core python3-pyatspi)
+marelto_orca_packages=(orca openbox xdotool xvfb dbus at-spi2-core libglib2.0-bin)
+marelto_windows_qt_packages=(
+  qt6-base-dev qt6-base-dev-tools dpkg-dev perl
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+  cmake ninja-build
+)
+marelto_windows_packages=("${marelto_windows_qt_packages[@]}" googletest nsis)
+marelto_wine_packages=(wine wine64 xvfb xdotool x11-utils python3-xlib)
+
 missing_packages() {
   local pkg
   for pkg in "$@"; do

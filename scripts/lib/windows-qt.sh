@@ -6,12 +6,6 @@
 # a private source list and state folder: the machine's apt configuration is
 # never changed.
 
-marelto_windows_qt_packages=(
-  qt6-base-dev qt6-base-dev-tools dpkg-dev perl
-  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-  cmake ninja-build
-)
-
 # Prints deb-src stanzas for the Debian or Ubuntu archives among the
 # machine's own deb sources, in either source-list format.
 debian_source_stanzas() {
