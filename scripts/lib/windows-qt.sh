@@ -118,7 +118,7 @@ ensure_windows_qt() {
     # The toolchain file travels with the cache: Qt's own CMake files name it.
     mkdir -p "$cache"
     cp "$marelto_root/cmake/mingw-w64-x86_64.cmake" "$cache/mingw-w64-x86_64.cmake"
-    echo "Qt for Windows: configuring (some 900 build steps follow; 25 to 60 minutes on 2 cores)" >&2
+    echo "Qt for Windows: configuring (about 1,000 build steps follow; half an hour or more on 2 cores)" >&2
     cmake -S "$work/src" -B "$work/build" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$cache/mingw-w64-x86_64.cmake" \
       -DCMAKE_INSTALL_PREFIX="$prefix" \
