@@ -10,7 +10,7 @@
 set -euo pipefail
 
 build=${1:?usage: run.sh BUILD_DIR [ROUNDS]}
-rounds=${2:-21}
+rounds=${2:-41}
 # The calculator may take at most this many times the bare window's start.
 limit=1.20
 timer=$build/bench/window/map_timer
