@@ -42,7 +42,8 @@ missing_packages() {
 
 ensure_packages() {
   local missing
-  mapfile -t missing < <(missing_packages "$@")
+  # Lists put together may name a package twice.
+  mapfile -t missing < <(missing_packages "$@" | sort -u)
   [ ${#missing[@]} -eq 0 ] && return 0
   local sudo=()
   if [ "$(id -u)" -ne 0 ]; then

@@ -363,8 +363,8 @@ Widget& control(const QWidget& window, std::string_view name) {
 }
 
 // A caption as it is read aloud: a word that the label breaks at a hyphen
-// ("Magnesium- gehalt") is whole again, and stray blanks go.
-// A plain scan: a regular expression here was compiled at every start.
+// ("Magnesium- gehalt") is whole again, and stray blanks go. A plain scan,
+// as a regular expression would be compiled at every start.
 QString spoken(QString caption) {
     const QLatin1String brokenAt("- ");
     for (qsizetype at = caption.indexOf(brokenAt, 1); at > 0; at = caption.indexOf(brokenAt, at)) {
