@@ -26,6 +26,12 @@ double toNumber(std::string_view text, const RegionalSettings& rs);
 // trailing zeros, exponent form ("1,5E+20") from 1E15 up and below 1E-4.
 std::string toText(double value, const RegionalSettings& rs);
 
+// Number to text with exactly `decimals` decimals (at most 20), rounded half
+// away from zero on the exact binary value: 1.005 is stored just below and
+// stays 1.00, 0.125 becomes 0.13. No group separators; a result that rounds
+// to zero is written without a sign.
+std::string toFixedText(double value, int decimals, const RegionalSettings& rs);
+
 // Cuts an amount to two decimals towards minus infinity (7.336 -> 7.33,
 // -47.754 -> -47.76).
 double truncate2(double x);
@@ -48,5 +54,28 @@ std::string calciumResult(std::string_view litres, std::string_view calciumNow,
                           std::string_view magnesiumNow, std::string_view calciumWanted,
                           std::string_view magnesiumWanted, bool withMagnesium,
                           const RegionalSettings& rs);
+
+// What a keeper measured, turned into every other reading of the same water.
+// Each text is the number alone under the regional settings, or empty where
+// it does not apply; `hint` says what the user must know (an input outside
+// the range where the formulas hold, a reading that looks like a specific
+// gravity) and is empty otherwise.
+struct MeasurementResult {
+    std::string salinity;        // psu, 2 decimals
+    std::string density;         // kg/L at the water temperature, 5 decimals
+    std::string gravity2525;     // specific gravity 25/25 deg C, 5 decimals
+    std::string gravity2020;     // 20/20 deg C
+    std::string gravity6060;     // 60/60 deg F
+    std::string conductivity;    // mS/cm at the water temperature, 2 decimals
+    std::string conductivity25;  // mS/cm at 25 deg C, 2 decimals
+    std::string hint;
+};
+
+// `kind` is what was measured ("dichte", "sg", "araeometer", "salinitaet",
+// "leitwert"); `reference` the reference temperature of an SG or hydrometer
+// scale ("25", "20", "15.56" for 60/60 deg F), read only for those two.
+MeasurementResult measurementResult(std::string_view kind, std::string_view reference,
+                                    std::string_view reading, std::string_view temperature,
+                                    const RegionalSettings& rs);
 
 }  // namespace calculators

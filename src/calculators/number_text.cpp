@@ -141,6 +141,11 @@ std::string_view writeScientific(double value, std::array<char, 64>& buf) {
 #endif
 }
 
+constexpr int maxFixedDecimals = 20;
+// Enough decimals to write every double from 2^-28 up exactly; anything
+// smaller rounds to zero at maxFixedDecimals anyway.
+constexpr int exactDecimals = 80;
+
 }  // namespace
 
 double toNumber(std::string_view text, const RegionalSettings& rs) {
@@ -238,6 +243,49 @@ std::string toText(double value, const RegionalSettings& rs) {
     } else {
         out += digits;
         out.append(static_cast<std::size_t>(exponent + 1 - n), '0');
+    }
+    return out;
+}
+
+std::string toFixedText(double value, int decimals, const RegionalSettings& rs) {
+    if (!std::isfinite(value) || decimals < 0 || decimals > maxFixedDecimals)
+        throw runtime::RuntimeError(runtime::Overflow);
+    // The exact expansion of the double, so that the rounding below sees the
+    // true value, never a neighbour printf has already rounded to.
+    std::array<char, 400> buf{};
+#ifdef __cpp_lib_to_chars
+    const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(value),
+                                         std::chars_format::fixed, exactDecimals);
+    if (ec != std::errc()) throw runtime::RuntimeError(runtime::Overflow);
+    const std::string_view exact(buf.data(), static_cast<std::size_t>(end - buf.data()));
+#else
+    // As in writeScientific: the "C" locale only, so printf's '.' it is.
+    const int n = std::snprintf(buf.data(), buf.size(), "%.*f", exactDecimals, std::fabs(value));
+    if (n <= 0 || static_cast<std::size_t>(n) >= buf.size())
+        throw runtime::RuntimeError(runtime::Overflow);
+    const std::string_view exact(buf.data(), static_cast<std::size_t>(n));
+#endif
+    const auto point = exact.find('.');
+
+    std::string digits(exact.substr(0, point));
+    digits.append(exact.substr(point + 1, static_cast<std::size_t>(decimals)));
+    if (exact[point + 1 + static_cast<std::size_t>(decimals)] >= '5') {
+        auto at = digits.size();
+        while (at > 0 && digits[at - 1] == '9') digits[--at] = '0';
+        if (at == 0) {
+            digits.insert(digits.begin(), '1');
+        } else {
+            ++digits[at - 1];
+        }
+    }
+
+    const auto wholeDigits = digits.size() - static_cast<std::size_t>(decimals);
+    std::string out;
+    if (std::signbit(value) && digits.find_first_not_of('0') != std::string::npos) out += '-';
+    out.append(digits, 0, wholeDigits);
+    if (decimals > 0) {
+        out += rs.decimalSeparator;
+        out.append(digits, wholeDigits);
     }
     return out;
 }

@@ -1,74 +1,108 @@
 #include "web/core_api.hpp"
 
+#include <array>
+#include <cstddef>
 #include <new>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calculators/calculators.hpp"
 #include "runtime/runtime_error.hpp"
 
 namespace {
 
+using calculators::RegionalSettings;
+using Fields = std::span<const std::string_view>;
+using Results = std::vector<std::string>;
+
+// One row per calculator: its name on the page, how many field texts it
+// reads, and the call from those texts to its result texts.
+struct Calculator {
+    std::string_view name;
+    std::size_t fields;
+    Results (*run)(Fields, const RegionalSettings&);
+};
+
+// The check box of the calcium panel arrives as "1" (ticked) or "0".
+bool ticked(std::string_view text) { return text == "1"; }
+
+constexpr std::array<Calculator, 5> calculatorTable{{
+    {"new_water", 3,
+     [](Fields f, const RegionalSettings& rs) -> Results {
+         return {calculators::newWaterResult(f[0], f[1], f[2], rs)};
+     }},
+    {"density_change", 3,
+     [](Fields f, const RegionalSettings& rs) -> Results {
+         return {calculators::densityChangeResult(f[0], f[1], f[2], rs)};
+     }},
+    {"magnesium", 3,
+     [](Fields f, const RegionalSettings& rs) -> Results {
+         return {calculators::magnesiumResult(f[0], f[1], f[2], rs)};
+     }},
+    {"calcium", 6,
+     [](Fields f, const RegionalSettings& rs) -> Results {
+         return {calculators::calciumResult(f[0], f[1], f[2], f[3], f[4], ticked(f[5]), rs)};
+     }},
+    {"measurement", 4,
+     [](Fields f, const RegionalSettings& rs) -> Results {
+         auto r = calculators::measurementResult(f[0], f[1], f[2], f[3], rs);
+         return {std::move(r.salinity),     std::move(r.density),        std::move(r.gravity2525),
+                 std::move(r.gravity2020),  std::move(r.gravity6060),    std::move(r.conductivity),
+                 std::move(r.conductivity25), std::move(r.hint)};
+     }},
+}};
+
 // The page is single-threaded: one call at a time, each read back at once.
-std::string lastText;
+Results lastResults;
 
-std::string_view field(const char* text) { return text == nullptr ? std::string_view() : text; }
+std::string_view text(const char* text) { return text == nullptr ? std::string_view() : text; }
 
-calculators::RegionalSettings settings(const char* dec, const char* group) {
-    return {std::string(field(dec)), std::string(field(group))};
+const Calculator* calculatorNamed(std::string_view name) {
+    for (const auto& calculator : calculatorTable) {
+        if (calculator.name == name) return &calculator;
+    }
+    return nullptr;
 }
 
-template <typename Calculation>
-int run(Calculation calculation) {
-    try {
-        lastText = calculation();
-        return 0;
-    } catch (const runtime::RuntimeError& error) {
-        lastText = error.what();
-        return error.number();
-    } catch (const std::bad_alloc&) {
-        lastText = runtime::standardText(runtime::OutOfMemory);
-        return runtime::OutOfMemory;
+Results calculate(std::string_view name, const char* const* fields, int count,
+                  const RegionalSettings& rs) {
+    const Calculator* calculator = calculatorNamed(name);
+    // A page that asks for what is not there is a fault of the page.
+    if (calculator == nullptr || fields == nullptr || count < 0 ||
+        static_cast<std::size_t>(count) != calculator->fields) {
+        throw runtime::RuntimeError(runtime::InvalidArgument);
     }
+    std::vector<std::string_view> texts;
+    texts.reserve(calculator->fields);
+    for (int i = 0; i < count; ++i) texts.push_back(text(fields[i]));
+    return calculator->run(texts, rs);
 }
 
 }  // namespace
 
 extern "C" {
 
-int marelto_new_water(const char* density, const char* temperature, const char* litres,
+int marelto_calculate(const char* calculator, const char* const* fields, int count,
                       const char* dec, const char* group) {
-    return run([&] {
-        return calculators::newWaterResult(field(density), field(temperature), field(litres),
-                                           settings(dec, group));
-    });
+    try {
+        lastResults = calculate(text(calculator), fields, count,
+                                RegionalSettings{std::string(text(dec)), std::string(text(group))});
+        return 0;
+    } catch (const runtime::RuntimeError& error) {
+        lastResults = {error.what()};
+        return error.number();
+    } catch (const std::bad_alloc&) {
+        lastResults = {runtime::standardText(runtime::OutOfMemory)};
+        return runtime::OutOfMemory;
+    }
 }
 
-int marelto_density_change(const char* densityNow, const char* densityNew, const char* litres,
-                           const char* dec, const char* group) {
-    return run([&] {
-        return calculators::densityChangeResult(field(densityNow), field(densityNew), field(litres),
-                                                settings(dec, group));
-    });
-}
+int marelto_result_count() { return static_cast<int>(lastResults.size()); }
 
-int marelto_magnesium(const char* litres, const char* present, const char* wanted, const char* dec,
-                      const char* group) {
-    return run([&] {
-        return calculators::magnesiumResult(field(litres), field(present), field(wanted),
-                                            settings(dec, group));
-    });
+const char* marelto_result(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= lastResults.size()) return "";
+    return lastResults[static_cast<std::size_t>(index)].c_str();
 }
-
-int marelto_calcium(const char* litres, const char* calciumNow, const char* magnesiumNow,
-                    const char* calciumWanted, const char* magnesiumWanted, int withMagnesium,
-                    const char* dec, const char* group) {
-    return run([&] {
-        return calculators::calciumResult(field(litres), field(calciumNow), field(magnesiumNow),
-                                          field(calciumWanted), field(magnesiumWanted),
-                                          withMagnesium != 0, settings(dec, group));
-    });
-}
-
-const char* marelto_text() { return lastText.c_str(); }
 }

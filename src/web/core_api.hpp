@@ -1,26 +1,21 @@
 #pragma once
 
-// The calculators for the web page, as plain C functions a WebAssembly
+// The calculators for the web page, behind one C function a WebAssembly
 // module exports. Every text is UTF-8; `dec` and `group` are the browser's
-// decimal and group separators. Each function returns 0 when it computed its
-// result, or the run-time error number it ended with; marelto_text() then
-// gives the result text or the error's German text.
+// decimal and group separators.
 
 extern "C" {
 
-int marelto_new_water(const char* density, const char* temperature, const char* litres,
+// Runs the calculator named `calculator` ("new_water", "density_change",
+// "magnesium", "calcium", "measurement") on its `count` field texts, in the
+// order of its panel. Returns 0 when it computed its results, or the
+// run-time error number it ended with. marelto_result() then gives each
+// result text in turn, or the error's German text as the one result.
+int marelto_calculate(const char* calculator, const char* const* fields, int count,
                       const char* dec, const char* group);
 
-int marelto_density_change(const char* densityNow, const char* densityNew, const char* litres,
-                           const char* dec, const char* group);
-
-int marelto_magnesium(const char* litres, const char* present, const char* wanted, const char* dec,
-                      const char* group);
-
-int marelto_calcium(const char* litres, const char* calciumNow, const char* magnesiumNow,
-                    const char* calciumWanted, const char* magnesiumWanted, int withMagnesium,
-                    const char* dec, const char* group);
-
-// The text of the last call; valid until the next call.
-const char* marelto_text();
+// How many texts the last call left, and each of them; valid until the next
+// call.
+int marelto_result_count();
+const char* marelto_result(int index);
 }

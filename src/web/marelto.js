@@ -7,14 +7,36 @@
 
 // Compiled synchronously (a data: address may not be fetched under the page's
 // policy), so the factory hands back the module itself.
-const core = Promise.resolve(createMareltoCore()).then((module) => ({
-  newWater: module.cwrap('marelto_new_water', 'number', Array(5).fill('string')),
-  densityChange: module.cwrap('marelto_density_change', 'number', Array(5).fill('string')),
-  magnesium: module.cwrap('marelto_magnesium', 'number', Array(5).fill('string')),
-  calcium: module.cwrap('marelto_calcium', 'number',
-    ['string', 'string', 'string', 'string', 'string', 'number', 'string', 'string']),
-  text: module.cwrap('marelto_text', 'string', []),
-}));
+const core = Promise.resolve(createMareltoCore()).then((module) => {
+  const calculate = module.cwrap('marelto_calculate', 'number',
+    ['string', 'number', 'number', 'string', 'string']);
+  const resultCount = module.cwrap('marelto_result_count', 'number', []);
+  const result = module.cwrap('marelto_result', 'string', ['number']);
+  // The field texts go to the core as an array of C strings on its heap,
+  // freed again whatever happens, so that no press grows the memory.
+  return (name, texts, dec, group) => {
+    const allocated = [];
+    const allocate = (bytes) => {
+      const pointer = module._malloc(bytes);
+      if (pointer === 0) throw new RangeError('the calculator ran out of memory');
+      allocated.push(pointer);
+      return pointer;
+    };
+    try {
+      const table = allocate(4 * Math.max(texts.length, 1));
+      texts.forEach((text, i) => {
+        const bytes = module.lengthBytesUTF8(text) + 1;
+        const pointer = allocate(bytes);
+        module.stringToUTF8(text, pointer, bytes);
+        module.setValue(table + 4 * i, pointer, 'i32');
+      });
+      const status = calculate(name, table, texts.length, dec, group);
+      return { status, texts: Array.from({ length: resultCount() }, (_, i) => result(i)) };
+    } finally {
+      for (const pointer of allocated) module._free(pointer);
+    }
+  };
+});
 
 const byId = (id) => document.getElementById(id);
 const field = (id) => byId(id).value;
@@ -41,39 +63,49 @@ function showError(number, text) {
 // The core writes lines ended with CR LF; the page breaks them with LF.
 const forDisplay = (text) => text.replace(/\r\n/g, '\n');
 
-async function compute(run, output) {
-  const calculators = await core;
-  const status = run(calculators, ...regionalSettings());
-  const text = forDisplay(calculators.text());
-  if (status === 0) {
-    byId(output).textContent = text;
-  } else {
-    showError(status, text);
-  }
-}
-
-const handlers = {
-  cmd_Dichte: () => compute((c, dec, group) => c.newWater(
-    field('txt_Dichte'), field('txt_Temperatur'), field('txt_Liter'), dec, group), 'lbl_ergebnis'),
-  Command1: () => compute((c, dec, group) => c.densityChange(
-    field('txt_Dichtejetzt'), field('txt_Dichteneu'), field('txt2_Liter'), dec, group),
-  'lbl2_ergebnis'),
-  Command5: () => compute((c, dec, group) => c.magnesium(
-    field('magliter_becken'), field('magnesium_becken'), field('magnesium_ziel'), dec, group),
-  'txt_magerg'),
-  Command6: () => {
-    // Emptied first, so a failed calculation leaves no stale report behind.
-    byId('ergebnis_kalzium').textContent = '';
-    // The magnesium fields count even while hidden.
-    return compute((c, dec, group) => c.calcium(
-      field('txt_magnesiumbecken'), field('txt_kalziumjetzt'), field('txt_plusistmagnesium'),
-      field('txt_pluskalzium'), field('txt_plusmagnesium'),
-      byId('Checkmitmagnesium').checked ? 1 : 0, dec, group), 'ergebnis_kalzium');
-  },
+// One row per "Berechnen" button: the core's calculator, the fields it reads
+// in order (a check box as "1" or "0") and the elements its results go to.
+const calculators = {
+  cmd_Dichte: { calculator: 'new_water',
+    fields: ['txt_Dichte', 'txt_Temperatur', 'txt_Liter'], results: ['lbl_ergebnis'] },
+  Command1: { calculator: 'density_change',
+    fields: ['txt_Dichtejetzt', 'txt_Dichteneu', 'txt2_Liter'], results: ['lbl2_ergebnis'] },
+  Command5: { calculator: 'magnesium',
+    fields: ['magliter_becken', 'magnesium_becken', 'magnesium_ziel'], results: ['txt_magerg'] },
+  // Emptied first, so a failed calculation leaves no stale report behind; the
+  // magnesium fields count even while hidden.
+  Command6: { calculator: 'calcium', emptiedFirst: true,
+    fields: ['txt_magnesiumbecken', 'txt_kalziumjetzt', 'txt_plusistmagnesium',
+      'txt_pluskalzium', 'txt_plusmagnesium', 'Checkmitmagnesium'],
+    results: ['ergebnis_kalzium'] },
+  cmd_umrechnen: { calculator: 'measurement',
+    fields: ['sel_messart', 'sel_bezug', 'txt_messwert', 'txt_messtemperatur'],
+    results: ['out_salinitaet', 'out_dichte', 'out_sg2525', 'out_sg2020', 'out_sg6060',
+      'out_leitwert', 'out_leitwert25', 'out_hinweis'],
+    written: () => {
+      const none = byId('out_dichte').textContent === '';
+      for (const id of ['cmd_als_gewuenscht', 'cmd_als_momentan']) byId(id).disabled = none;
+    } },
 };
 
+const fieldText = (id) => (byId(id).type === 'checkbox' ? (byId(id).checked ? '1' : '0') : byId(id).value);
+
+async function compute(button) {
+  const row = calculators[button];
+  if (row.emptiedFirst) for (const id of row.results) byId(id).textContent = '';
+  const calculate = await core;
+  const { status, texts } = calculate(row.calculator, row.fields.map(fieldText), ...regionalSettings());
+  if (status !== 0) {
+    showError(status, forDisplay(texts[0]));
+    return;
+  }
+  row.results.forEach((id, i) => { byId(id).textContent = forDisplay(texts[i]); });
+  row.written?.();
+}
+
 // Navigation: one panel in view; the others keep their fields and results.
-const panels = ['frm_Frischwasser', 'frm_changewater', 'frm_magnesium', 'Frm_kalzium', 'frm_ueber'];
+const panels = ['frm_Frischwasser', 'frm_changewater', 'frm_magnesium', 'Frm_kalzium',
+  'frm_messwert', 'frm_ueber'];
 let saltPanel = 'frm_Frischwasser';
 
 function show(panel) {
@@ -86,9 +118,21 @@ const navigation = {
   Command2: () => show(saltPanel),
   Command3: () => show('frm_magnesium'),
   Command4: () => show('Frm_kalzium'),
+  cmd_messwert: () => show('frm_messwert'),
   cmd_ueber: () => show('frm_ueber'),
   cmd_changewater: () => show(saltPanel = 'frm_changewater'),
   cmd_newater: () => show(saltPanel = 'frm_Frischwasser'),
+  // A converted density goes where the salt calculators take it; the user
+  // presses "Berechnen" there.
+  cmd_als_gewuenscht: () => {
+    byId('txt_Dichte').value = byId('out_dichte').textContent;
+    byId('txt_Temperatur').value = byId('txt_messtemperatur').value;
+    show(saltPanel = 'frm_Frischwasser');
+  },
+  cmd_als_momentan: () => {
+    byId('txt_Dichtejetzt').value = byId('out_dichte').textContent;
+    show(saltPanel = 'frm_changewater');
+  },
 };
 
 // The listeners sit on the document, which exists before the body is read:
@@ -103,10 +147,17 @@ document.addEventListener('click', (event) => {
 // Enter in a field submits its panel's form, which presses "Berechnen".
 document.addEventListener('submit', (event) => {
   event.preventDefault();
-  handlers[event.target.querySelector('button[type="submit"]').id]();
+  compute(event.target.querySelector('button[type="submit"]').id);
 });
 
+// The reference temperature applies only to a reading on an SG scale.
+const onReferenceScale = ['sg', 'araeometer'];
+
 document.addEventListener('change', (event) => {
+  if (event.target.id === 'sel_messart') {
+    byId('sel_bezug').parentElement.hidden = !onReferenceScale.includes(event.target.value);
+    return;
+  }
   if (event.target.id !== 'Checkmitmagnesium') return;
   byId('ergebnis_kalzium').textContent = '';
   for (const id of ['txt_plusistmagnesium', 'txt_plusmagnesium']) {
@@ -120,6 +171,16 @@ document.addEventListener('close', (event) => {
   focusBeforeError?.focus();
   focusBeforeError = null;
 }, true);
+
+// The start texts are German decimals; a browser with another decimal sign
+// gets them in its own, so that the untouched fields compute.
+document.addEventListener('DOMContentLoaded', () => {
+  const [decimal] = regionalSettings();
+  for (const input of document.querySelectorAll('input[inputmode="decimal"]')) {
+    input.value = input.defaultValue.replace(',', decimal);
+  }
+  byId('sel_bezug').parentElement.hidden = !onReferenceScale.includes(byId('sel_messart').value);
+});
 
 // Offline use once the page has been served; opened from disk it has no
 // service worker and needs none.

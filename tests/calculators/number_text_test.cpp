@@ -125,6 +125,31 @@ TEST(ToText, WritesFifteenSignificantDigitsWithoutTrailingZeros) {
     EXPECT_EQ(toText(1.5e-5, english), "1.5E-05");
 }
 
+TEST(ToFixedText, RoundsTheExactValueHalfAwayFromZero) {
+    const struct {
+        double value;
+        int decimals;
+        const char* german;
+    } table[] = {
+        {35.0412, 2, "35,04"},        {1.0233749, 5, "1,02337"},  {1.0233751, 5, "1,02338"},
+        {0.125, 2, "0,13"},           {-0.125, 2, "-0,13"},       {2.5, 0, "3"},
+        {-2.5, 0, "-3"},              {35.045, 2, "35,05"},       {1.005, 2, "1,00"},
+        {0.0, 2, "0,00"},             {-0.004, 2, "0,00"},        {-0.005, 2, "-0,01"},
+        {9.9996, 3, "10,000"},        {999.95, 1, "1000,0"},      {53.0651, 1, "53,1"},
+        {1234567.891, 2, "1234567,89"}, {1e-30, 5, "0,00000"},    {7.0, 1, "7,0"},
+    };
+    for (const auto& row : table) {
+        EXPECT_EQ(calculators::toFixedText(row.value, row.decimals, german), row.german)
+            << row.value << " to " << row.decimals;
+    }
+    EXPECT_EQ(calculators::toFixedText(1.0264, 4, english), "1.0264");
+    EXPECT_EQ(calculators::toFixedText(1e308, 1, english).size(), 311U);
+    for (double bad : {std::numeric_limits<double>::infinity(), std::nan("")}) {
+        EXPECT_EQ(errorOf([&] { return calculators::toFixedText(bad, 2, german); }),
+                  runtime::Overflow);
+    }
+}
+
 TEST(ToText, ReadsBackAsTheSameFifteenDigitNumber) {
     for (double x : {1.023, 34.5458984375, -690.92, 1e-4, 7.5e-7, 3.14159265358979, 1e15, 1e300}) {
         const double back = toNumber(toText(x, german), german);
@@ -142,6 +167,7 @@ TEST(NumberText, IgnoresTheCLibraryLocale) {
     EXPECT_EQ(toText(1.5, english), "1.5");
     EXPECT_EQ(toText(1234567.25, german), "1234567,25");
     EXPECT_EQ(toText(1.5e-5, english), "1.5E-05");
+    EXPECT_EQ(calculators::toFixedText(1.02337, 5, german), "1,02337");
     std::setlocale(LC_ALL, "C");
 }
 

@@ -1,6 +1,6 @@
 // Prints the core's answers over a large generated grid, one case a line:
 // densities, salinity searches, number to text and back, truncation and the
-// four calculators through the web page's C interface, under four regional
+// calculators through the web page's C interface, under four regional
 // settings. Built natively and as WebAssembly, the two outputs must be equal
 // byte for byte (tests/web/compare_core.sh).
 
@@ -14,6 +14,8 @@
 #include "calculators/calculators.hpp"
 #include "runtime/runtime_error.hpp"
 #include "seawater/eos80.hpp"
+#include "seawater/pss78.hpp"
+#include "seawater/specific_gravity.hpp"
 #include "web/core_api.hpp"
 
 namespace {
@@ -170,15 +172,25 @@ void textsToNumber() {
     }
 }
 
-// The error number and text, a report's line breaks shown as "|".
-std::string answer(int number) {
+// Runs one calculator through the page's entry point; the answer is the
+// error number (0 for none) and every result text, a report's line breaks
+// shown as "|" and the texts parted by " ; ".
+std::string answer(const char* calculator, std::vector<std::string> fields,
+                   const RegionalSettings& rs) {
+    std::vector<const char*> texts;
+    for (const auto& f : fields) texts.push_back(f.c_str());
+    const int number = marelto_calculate(calculator, texts.data(), static_cast<int>(texts.size()),
+                                         rs.decimalSeparator.c_str(), rs.groupSeparator.c_str());
     std::string text = std::to_string(number) + " ";
-    for (std::string_view rest = marelto_text(); !rest.empty(); rest.remove_prefix(1)) {
-        if (rest.starts_with("\r\n")) {
-            text += '|';
-            rest.remove_prefix(1);
-        } else {
-            text += rest.front();
+    for (int i = 0; i < marelto_result_count(); ++i) {
+        if (i > 0) text += " ; ";
+        for (std::string_view rest = marelto_result(i); !rest.empty(); rest.remove_prefix(1)) {
+            if (rest.starts_with("\r\n")) {
+                text += '|';
+                rest.remove_prefix(1);
+            } else {
+                text += rest.front();
+            }
         }
     }
     return text;
@@ -189,15 +201,13 @@ void calculatorsThroughTheInterface() {
     const char* litres[] = {"20", "-20", "0", "123.45", "1e300", "abc"};
     const char* magnesium[] = {"1200", "1221", "1300", "1250", "0", "1e10", "655341"};
     for (const RegionalSettings& rs : settings) {
-        const char* dec = rs.decimalSeparator.c_str();
-        const char* group = rs.groupSeparator.c_str();
         for (int d = 980; d <= 1050; ++d) {
             const std::string density = localised(std::to_string(d / 1000.0), rs);
             for (const char* t : temperatures) {
                 for (const char* l : litres) {
                     const std::string volume = localised(l, rs);
                     line("new " + density + " " + t + " " + volume + " " +
-                         answer(marelto_new_water(density.c_str(), t, volume.c_str(), dec, group)));
+                         answer("new_water", {density, t, volume}, rs));
                 }
             }
             for (int n = 1000; n <= 1040; n += 4) {
@@ -205,8 +215,7 @@ void calculatorsThroughTheInterface() {
                 for (const char* l : litres) {
                     const std::string volume = localised(l, rs);
                     line("change " + density + " " + wanted + " " + volume + " " +
-                         answer(marelto_density_change(density.c_str(), wanted.c_str(),
-                                                       volume.c_str(), dec, group)));
+                         answer("density_change", {density, wanted, volume}, rs));
                 }
             }
         }
@@ -215,17 +224,63 @@ void calculatorsThroughTheInterface() {
             for (const char* now : magnesium) {
                 for (const char* wanted : magnesium) {
                     line("magnesium " + volume + " " + now + " " + wanted + " " +
-                         answer(marelto_magnesium(volume.c_str(), now, wanted, dec, group)));
+                         answer("magnesium", {volume, now, wanted}, rs));
                     for (const char* ca : {"380", "400", "420", "500", "x"}) {
                         for (int with = 0; with <= 1; ++with) {
                             line("calcium " + volume + " " + ca + " " + now + " " + wanted + " " +
                                  std::to_string(with) + " " +
-                                 answer(marelto_calcium(volume.c_str(), "380", now, ca, wanted,
-                                                        with, dec, group)));
+                                 answer("calcium", {volume, "380", now, ca, wanted,
+                                                    std::to_string(with)},
+                                        rs));
                         }
                     }
                 }
             }
+        }
+    }
+}
+
+// Every kind of reading over its range and beyond, at temperatures inside
+// and outside where the formulas hold, and the exact inverses on their own.
+void measurements() {
+    struct Kind {
+        const char* name;
+        double first, step;
+        int count;
+    };
+    const Kind kinds[] = {
+        {"dichte", 0.990, 0.0005, 100},  {"sg", 0.995, 0.0005, 80},
+        {"araeometer", 0.995, 0.0005, 80}, {"salinitaet", -1.0, 0.5, 90},
+        {"leitwert", -1.0, 0.75, 90},
+    };
+    const char* temperatures[] = {"-3", "-2", "0", "12.5", "25", "26", "35", "36", "x"};
+    for (const RegionalSettings& rs : settings) {
+        for (const Kind& kind : kinds) {
+            for (const char* reference : {"25", "20", "15.56"}) {
+                for (int i = 0; i < kind.count; ++i) {
+                    const std::string reading =
+                        localised(std::to_string(kind.first + i * kind.step), rs);
+                    for (const char* t : temperatures) {
+                        const std::string temperature = localised(t, rs);
+                        line("measurement " + std::string(kind.name) + " " + reference + " " +
+                             reading + " " + temperature + " " +
+                             answer("measurement", {kind.name, reference, reading, temperature},
+                                    rs));
+                    }
+                }
+            }
+        }
+    }
+    for (int s = 0; s <= 420; ++s) {
+        for (int t = -2; t <= 35; t += 1) {
+            const double salinity = s * 0.1;
+            const double rho = seawater::density0(salinity, t);
+            const double c = salinity >= 2.0 ? seawater::conductivityFromSalinity(salinity, t) : 0.0;
+            line("inverse " + bits(salinity) + " " + std::to_string(t) + " " +
+                 bits(seawater::salinityFromDensity(rho, t).value_or(-1.0)) + " " +
+                 bits(seawater::salinityFromSpecificGravity(seawater::specificGravity(salinity, t), t)
+                          .value_or(-1.0)) +
+                 " " + bits(c) + " " + bits(seawater::salinityFromConductivity(c, t)));
         }
     }
 }
@@ -238,6 +293,7 @@ int main() {
     numbersToText();
     textsToNumber();
     calculatorsThroughTheInterface();
+    measurements();
     std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }
