@@ -56,6 +56,7 @@ const panelButton = {
   frm_changewater: ['#cmd_changewater'],
   frm_magnesium: ['#Command3'],
   Frm_kalzium: ['#Command4'],
+  frm_messwert: ['#cmd_messwert'],
   frm_ueber: ['#cmd_ueber'],
 };
 
@@ -82,6 +83,11 @@ describe('each calculator gives the desktop digits', () => {
     { locale: 'de-DE', panel: 'frm_Frischwasser', button: 'cmd_Dichte', result: 'lbl_ergebnis',
       fields: { txt_Dichte: '1,023', txt_Temperatur: '25', txt_Liter: '20' },
       expected: '690,91 Gramm Meersalz werden benötigt' },
+    // The untouched start texts compute under every browser language.
+    { locale: 'en-US', panel: 'frm_Frischwasser', button: 'cmd_Dichte', result: 'lbl_ergebnis',
+      fields: {}, expected: '690.91 Gramm Meersalz werden benötigt' },
+    { locale: 'de-CH', panel: 'frm_Frischwasser', button: 'cmd_Dichte', result: 'lbl_ergebnis',
+      fields: {}, expected: '690.91 Gramm Meersalz werden benötigt' },
     { locale: 'en-US', panel: 'frm_Frischwasser', button: 'cmd_Dichte', result: 'lbl_ergebnis',
       fields: { txt_Dichte: '1.023', txt_Temperatur: '25', txt_Liter: '1,000' },
       expected: '34545.89 Gramm Meersalz werden benötigt' },
@@ -105,15 +111,37 @@ describe('each calculator gives the desktop digits', () => {
         + '132,04g Claciumchlorid Dihydrat (CaCl2 x 2H2O) \n150,84g Natrium Hydrogencarbonat (NaHCO3) \n'
         + '227,4g Magnesiumchlorid Hexahydrat (MgCl2 x 6H2O)\n28,5gMagnesiumsulfat Heptahydrat (MgSO4 x 7H2O)\n'
         + '45g Natriumchlorid freies Meersalz \n==>Ersetzt 150,12g Meersalz\n' },
+    // A refractometer's SG 25/25, as the panel starts.
+    { locale: 'de-DE', panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_salinitaet',
+      fields: {}, expected: '35,04',
+      more: { out_dichte: '1,02337', out_sg2525: '1,02640', out_sg2020: '1,02663', out_sg6060: '1,02689',
+        out_leitwert: '53,12', out_leitwert25: '53,12', out_hinweis: '' } },
+    { locale: 'en-US', panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_salinitaet',
+      fields: {}, expected: '35.04', more: { out_dichte: '1.02337', out_leitwert25: '53.12' } },
+    // A 60/60 deg F glass hydrometer read at 26 deg C.
+    { locale: 'de-DE', panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_salinitaet',
+      select: { sel_messart: 'araeometer', sel_bezug: '15.56' },
+      fields: { txt_messwert: '1,0240', txt_messtemperatur: '26' }, expected: '34,59',
+      more: { out_dichte: '1,02273', out_sg2525: '1,02606', out_leitwert: '53,55', out_leitwert25: '52,52' } },
+    { locale: 'en-US', panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_salinitaet',
+      select: { sel_messart: 'leitwert' }, fields: { txt_messwert: '53.0', txt_messtemperatur: '25' },
+      expected: '34.95', more: { out_dichte: '1.02330', out_leitwert: '53.00', out_hinweis: '' } },
+    { locale: 'de-DE', panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_salinitaet',
+      select: { sel_messart: 'dichte' }, fields: { txt_messwert: '1,0264' }, expected: '39,04',
+      more: { out_dichte: '1,02640', out_hinweis: 'Über 37 psu ist ungewöhnlich viel. Zeigt das Gerät ein '
+        + 'spezifisches Gewicht (Refraktometer, Aräometer), gehört der Wert unter „Spezifisches Gewicht“: '
+        + 'Dasselbe Wasser zeigt dort etwa 0,003 mehr.' } },
   ];
   for (const row of rows) {
     test(`${row.button} under ${row.locale}`, () => withPage({ locale: row.locale }, async (page) => {
       for (const button of panelButton[row.panel]) await page.click(button);
       if (row.check) await page.check('#Checkmitmagnesium');
+      for (const [id, value] of Object.entries(row.select ?? {})) await page.selectOption(`#${id}`, value);
       await fillFields(page, row.fields);
       await page.click(`#${row.button}`);
       await page.waitForFunction((id) => document.getElementById(id).textContent !== '', row.result);
       assert.equal(await text(page, row.result), row.expected);
+      for (const [id, expected] of Object.entries(row.more ?? {})) assert.equal(await text(page, id), expected, id);
     }));
   }
 });
@@ -129,6 +157,8 @@ describe('an error shows its number and loses nothing', () => {
     { panel: 'frm_changewater', button: 'Command1', result: 'lbl2_ergebnis', bad: { txt2_Liter: '' }, number: 13, message: 'Typen unverträglich' },
     { panel: 'frm_magnesium', button: 'Command5', result: 'txt_magerg', bad: { magnesium_ziel: '655341', magnesium_becken: '0', magliter_becken: '1' }, number: 6, message: 'Überlauf' },
     { panel: 'Frm_kalzium', button: 'Command6', result: 'ergebnis_kalzium', bad: { txt_pluskalzium: '5OO' }, number: 13, message: 'Typen unverträglich', emptied: true },
+    { panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_salinitaet', bad: { txt_messwert: '1,02.64' }, number: 13, message: 'Typen unverträglich' },
+    { panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_dichte', bad: { txt_messtemperatur: '' }, number: 13, message: 'Typen unverträglich' },
   ];
   for (const row of rows) {
     test(`error ${row.number} from ${Object.keys(row.bad).join(', ')}`, () => withPage({}, async (page) => {
@@ -176,6 +206,76 @@ test('the check box shows the two magnesium fields and empties the result', () =
   }
 }));
 
+describe('the measurement panel', () => {
+  const press = async (page) => {
+    await page.evaluate(() => {
+      for (const id of ['out_salinitaet', 'out_hinweis']) document.getElementById(id).textContent = '';
+    });
+    await page.click('#cmd_umrechnen');
+    await page.waitForFunction(() => document.getElementById('out_salinitaet').textContent !== ''
+      || document.getElementById('out_hinweis').textContent !== '');
+  };
+  const results = ['out_salinitaet', 'out_dichte', 'out_sg2525', 'out_sg2020', 'out_sg6060', 'out_leitwert', 'out_leitwert25'];
+  const shownResults = (page) => Promise.all(results.map((id) => text(page, id).then((t) => t !== '')));
+
+  test('hands its density to the salt panels, which compute only when pressed', () => withPage({}, async (page) => {
+    await page.click('#cmd_messwert');
+    assert.ok(await page.isDisabled('#cmd_als_gewuenscht'));
+    await press(page);
+    await page.click('#cmd_als_gewuenscht');
+    assert.deepEqual(await panelInView(page), ['frm_Frischwasser']);
+    assert.equal(await page.inputValue('#txt_Dichte'), '1,02337');
+    assert.equal(await page.inputValue('#txt_Temperatur'), '25');
+    assert.equal(await text(page, 'lbl_ergebnis'), '');
+    await page.click('#cmd_Dichte');
+    await page.waitForFunction(() => document.getElementById('lbl_ergebnis').textContent !== '');
+    // 20 litres at about 35 psu.
+    assert.match(await text(page, 'lbl_ergebnis'), /^70\d,\d\d Gramm Meersalz werden benötigt$/);
+    await page.click('#cmd_messwert');
+    await page.fill('#txt_messwert', '1,0250');
+    await press(page);
+    await page.click('#cmd_als_momentan');
+    assert.deepEqual(await panelInView(page), ['frm_changewater']);
+    assert.equal(await page.inputValue('#txt_Dichtejetzt'), await page.$eval('#out_dichte', (e) => e.textContent));
+    assert.equal(await text(page, 'lbl2_ergebnis'), '');
+    await page.click('#Command2');
+    assert.deepEqual(await panelInView(page), ['frm_changewater']);
+  }));
+
+  test('outside the valid range it says why and empties every result, also earlier ones', () => withPage({}, async (page) => {
+    await page.click('#cmd_messwert');
+    await press(page);
+    assert.deepEqual(await shownResults(page), Array(7).fill(true));
+    const rows = [
+      [{ txt_messtemperatur: '36' }, /-2 bis 35 Grad Celsius/, Array(7).fill(false)],
+      [{ txt_messtemperatur: '25', txt_messwert: '1,040' }, /0 bis 42 psu/, Array(7).fill(false)],
+      [{ txt_messwert: '1,0010' }, /Unter 2 psu gilt PSS-78 nicht/, [true, true, true, true, true, false, false]],
+      [{ txt_messwert: '1,0264' }, /^$/, Array(7).fill(true)],
+    ];
+    for (const [fields, hint, shown] of rows) {
+      await fillFields(page, fields);
+      await press(page);
+      assert.match(await text(page, 'out_hinweis'), hint, JSON.stringify(fields));
+      assert.deepEqual(await shownResults(page), shown, JSON.stringify(fields));
+      assert.equal(await page.isDisabled('#cmd_als_gewuenscht'), !shown[1]);
+    }
+    assert.equal(await page.inputValue('#txt_messwert'), '1,0264');
+  }));
+
+  test('the reference temperature is offered only for an SG scale', () => withPage({}, async (page) => {
+    await page.click('#cmd_messwert');
+    for (const [kind, offered] of [['sg', true], ['dichte', false], ['araeometer', true], ['salinitaet', false], ['leitwert', false]]) {
+      await page.selectOption('#sel_messart', kind);
+      assert.equal(await visible(page, 'sel_bezug'), offered, kind);
+    }
+    assert.deepEqual(await page.$$eval('#sel_messart option', (o) => o.map((e) => e.value)),
+      ['dichte', 'sg', 'araeometer', 'salinitaet', 'leitwert']);
+    assert.deepEqual(await page.$$eval('#sel_bezug option', (o) => o.map((e) => e.value)), ['25', '20', '15.56']);
+    assert.deepEqual(await page.$$eval('#frm_messwert [aria-live]', (e) => e.map((x) => x.id || x.className)),
+      ['readings', 'out_hinweis']);
+  }));
+});
+
 test('navigation shows one panel and the salt button returns to the salt panel chosen last', () => withPage({}, async (page) => {
   const steps = [
     [[], 'frm_Frischwasser'],
@@ -188,6 +288,8 @@ test('navigation shows one panel and the salt button returns to the salt panel c
     [['cmd_newater'], 'frm_Frischwasser'],
     [['cmd_ueber'], 'frm_ueber'],
     [['Command2'], 'frm_Frischwasser'],
+    [['cmd_messwert'], 'frm_messwert'],
+    [['cmd_changewater', 'cmd_messwert', 'Command2'], 'frm_changewater'],
   ];
   for (const [clicks, expected] of steps) {
     for (const id of clicks) await page.click(`#${id}`);
@@ -221,8 +323,9 @@ test('the keyboard alone reaches a field, changes it and computes', () => withPa
     await page.keyboard.press('Tab');
     order.push(await page.evaluate(() => document.activeElement.id));
   }
-  assert.deepEqual(order, ['Label23', 'Command2', 'Command3', 'Command4', 'cmd_ueber',
-    'txt_Temperatur', 'txt_Liter', 'txt_Dichte']);
+  assert.deepEqual(order, ['Label23', 'Command2', 'Command3', 'Command4', 'cmd_messwert', 'cmd_ueber',
+    'txt_Temperatur', 'txt_Liter']);
+  await page.keyboard.press('Tab');
   await page.keyboard.press('Control+A');
   await page.keyboard.type('1,025');
   await page.keyboard.press('Tab');
@@ -263,7 +366,8 @@ describe('axe-core finds no WCAG 2.2 AA violation', () => {
     test(panel, () => withPage({ bypassCSP: true }, async (page) => {
       for (const button of clicks) await page.click(button);
       if (panel === 'Frm_kalzium') await page.check('#Checkmitmagnesium');
-      const compute = { frm_Frischwasser: 'cmd_Dichte', frm_changewater: 'Command1', frm_magnesium: 'Command5', Frm_kalzium: 'Command6' }[panel];
+      const compute = { frm_Frischwasser: 'cmd_Dichte', frm_changewater: 'Command1', frm_magnesium: 'Command5',
+        Frm_kalzium: 'Command6', frm_messwert: 'cmd_umrechnen' }[panel];
       if (compute) await page.click(`#${compute}`);
       await page.evaluate(axeSource);
       const violations = await page.evaluate(async () => (await globalThis.axe.run(document, {
