@@ -72,14 +72,16 @@ TEST(HydrometerDensity, CorrectsForTheWaterAndTheGlass) {
     }
 }
 
-// The inverses over the whole range they search and the tank's temperatures.
+// The inverses over the whole range of salinity they must cover and the
+// tank's temperatures.
+constexpr double validSalinityLow = 0.0;
+constexpr double validSalinityHigh = 42.0;
 constexpr double roundTripTolerance = 1e-10;  // psu
 constexpr double gridStep = 0.25;             // psu and deg C
 
 TEST(SalinityFromDensity, GoesBackToTheSalinityToNearDoublePrecision) {
     for (double t = -2.0; t <= 35.0; t += gridStep) {
-        for (double s = seawater::exactSalinityLow; s <= seawater::exactSalinityHigh;
-             s += gridStep) {
+        for (double s = validSalinityLow; s <= validSalinityHigh; s += gridStep) {
             const auto back = salinityFromDensity(density0(s, t), t);
             ASSERT_TRUE(back.has_value()) << "S=" << s << " t=" << t;
             EXPECT_NEAR(*back, s, roundTripTolerance) << "S=" << s << " t=" << t;
@@ -89,8 +91,7 @@ TEST(SalinityFromDensity, GoesBackToTheSalinityToNearDoublePrecision) {
 
 TEST(SalinityFromSpecificGravity, GoesBackToTheSalinityToNearDoublePrecision) {
     for (double t = -2.0; t <= 35.0; t += gridStep) {
-        for (double s = seawater::exactSalinityLow; s <= seawater::exactSalinityHigh;
-             s += gridStep) {
+        for (double s = validSalinityLow; s <= validSalinityHigh; s += gridStep) {
             const auto back = salinityFromSpecificGravity(specificGravity(s, t), t);
             ASSERT_TRUE(back.has_value()) << "S=" << s << " t=" << t;
             EXPECT_NEAR(*back, s, roundTripTolerance) << "S=" << s << " t=" << t;
@@ -107,10 +108,9 @@ TEST(HydrometerDensity, GoesBackToTheSalinityToNearDoublePrecision) {
     for (double tRef : {25.0, 20.0, sixtyFahrenheit}) {
         for (double t = -2.0; t <= 35.0; t += gridStep) {
             const double expansion = 1.0 + seawater::glassExpansion * (t - tRef);
-            for (double s = seawater::exactSalinityLow; s <= seawater::exactSalinityHigh;
-                 s += gridStep) {
-                const double inside = std::clamp(s, seawater::exactSalinityLow + inset,
-                                                 seawater::exactSalinityHigh - inset);
+            for (double s = validSalinityLow; s <= validSalinityHigh; s += gridStep) {
+                const double inside =
+                    std::clamp(s, validSalinityLow + inset, validSalinityHigh - inset);
                 const double reading = density0(inside, t) * expansion / pureWaterDensity(tRef);
                 const auto back = salinityFromDensity(hydrometerDensity(reading, tRef, t), t);
                 ASSERT_TRUE(back.has_value()) << "S=" << inside << " t=" << t << " tRef=" << tRef;
@@ -177,10 +177,12 @@ TEST(SalinityFromSpecificGravity, IsEmptyOutsideTheSearchedSalinities) {
 TEST(SpecificGravity, FailsWithTheErrorOfTheStepThatFails) {
     constexpr double huge = std::numeric_limits<double>::max();
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double inf = std::numeric_limits<double>::infinity();
     EXPECT_EQ(errorOf([] { return pureWaterDensity(1e80); }), runtime::Overflow);
     EXPECT_EQ(errorOf([] { return specificGravity(-1.0, 25.0); }), runtime::InvalidArgument);
     EXPECT_EQ(errorOf([] { return hydrometerDensity(huge, 25.0, 25.0); }), runtime::Overflow);
     EXPECT_EQ(errorOf([] { return hydrometerDensity(1.0264, huge, 25.0); }), runtime::Overflow);
+    EXPECT_EQ(errorOf([] { return hydrometerDensity(1.0264, 25.0, inf); }), runtime::Overflow);
     // Glass that would shrink to nothing: 1 + 25e-6 (t - tRef) = 0.
     EXPECT_EQ(errorOf([] { return hydrometerDensity(1.0264, 40025.0, 25.0); }),
               runtime::DivisionByZero);
