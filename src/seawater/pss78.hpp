@@ -22,8 +22,8 @@ double practicalSalinity(double ratio, double t68, double p);
 
 // The conductivity ratio at which practicalSalinity gives s, the nearest
 // double to it that the search finds. Sought between 0 and 5, which holds
-// salinity 42 at every temperature water has; a salinity beyond what that
-// range gives yields the nearer end.
+// salinity 42 from -2 to 40 deg C at any sea pressure; a salinity beyond what
+// that range gives yields the nearer end.
 double conductivityRatio(double s, double t68, double p);
 
 // The same for a conductivity in mS/cm at temperature t90 (deg C, ITS-90),
