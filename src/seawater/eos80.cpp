@@ -6,12 +6,14 @@
 
 #include "runtime/checked.hpp"
 #include "seawater/eos80_coefficients.hpp"
+#include "seawater/numerics.hpp"
 
 namespace seawater {
 
 namespace {
 
 using namespace runtime::checked;
+using numerics::horner;
 
 // The polynomials and sums below are chains of + and x only. An overflow or
 // invalid operation in any step of such a chain leaves an infinity or a NaN
@@ -19,14 +21,6 @@ using namespace runtime::checked;
 // inf-inf are NaN), so one test of the result catches the fault of every step
 // and reports the same error. Divisions and square roots are tested on their
 // own, where a later step could hide their fault.
-
-// Horner's rule from the highest power down, each step rounded to double.
-template <std::size_t N>
-double horner(const std::array<double, N>& c, double t) {
-    double r = c[N - 1];
-    for (std::size_t k = N - 1; k-- > 0;) r = r * t + c[k];
-    return ensureFinite(r);
-}
 
 // Summed from the constant term upward with precomputed powers of t, as the
 // bulk-modulus terms are written in the standard.
