@@ -1,6 +1,7 @@
 // The web edition's screenshots for the README, in Debian's Chromium: a phone
 // of 390 × 844 px with a new-water result, and a desktop browser with the
-// calcium panel computed with magnesium.
+// calcium panel computed with magnesium, and a phone with the measurement
+// panel after a refractometer reading.
 //
 //   node docs/take-web-screenshots.mjs SITE_DIR   (after scripts/build-web and
 //   npm ci in tests/web/page)
@@ -32,6 +33,11 @@ await shoot('web-desktop.png', { width: 1024, height: 900 }, async (page) => {
   await page.check('#Checkmitmagnesium');
   await page.click('#Command6');
   await computed(page, 'ergebnis_kalzium');
+});
+await shoot('web-messwert.png', { width: 390, height: 1100 }, async (page) => {
+  await page.click('#cmd_messwert');
+  await page.click('#cmd_umrechnen');
+  await computed(page, 'out_salinitaet');
 });
 await browser.close();
 await site.close();

@@ -289,7 +289,7 @@ test('navigation shows one panel and the salt button returns to the salt panel c
     [['cmd_ueber'], 'frm_ueber'],
     [['Command2'], 'frm_Frischwasser'],
     [['cmd_messwert'], 'frm_messwert'],
-    [['cmd_changewater', 'cmd_messwert', 'Command2'], 'frm_changewater'],
+    [['Command2', 'cmd_changewater', 'cmd_messwert', 'Command2'], 'frm_changewater'],
   ];
   for (const [clicks, expected] of steps) {
     for (const id of clicks) await page.click(`#${id}`);
