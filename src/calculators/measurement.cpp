@@ -125,9 +125,9 @@ MeasurementResult measurementResult(std::string_view kind, std::string_view refe
     }
     const std::optional<double> found = salinityOf(measured.reading, value, tRef, t);
     if (!found || !withinSalinityRange(*found)) {
-        result.hint = rangeHint("Der Messwert ergibt keine Salinität von ",
-                                seawater::exactSalinityLow, seawater::exactSalinityHigh,
-                                " psu; nur dort gilt die Umrechnung.", rs);
+        result.hint =
+            rangeHint("Der Messwert ergibt keine Salinität von ", seawater::exactSalinityLow,
+                      seawater::exactSalinityHigh, " psu; nur dort gilt die Umrechnung.", rs);
         return result;
     }
     const double s = *found;
@@ -148,9 +148,9 @@ MeasurementResult measurementResult(std::string_view kind, std::string_view refe
     if (conductivityHolds) {
         result.conductivity =
             toFixedText(seawater::conductivityFromSalinity(s, t), conductivityDecimals, rs);
-        result.conductivity25 = toFixedText(
-            seawater::conductivityFromSalinity(s, conductivityReferenceTemperature),
-            conductivityDecimals, rs);
+        result.conductivity25 =
+            toFixedText(seawater::conductivityFromSalinity(s, conductivityReferenceTemperature),
+                        conductivityDecimals, rs);
     } else {
         result.hint = "Unter " + toText(lowestConductivitySalinity, rs) +
                       " psu gilt PSS-78 nicht: Die Leitfähigkeit bleibt leer.";

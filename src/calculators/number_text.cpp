@@ -248,8 +248,9 @@ std::string toText(double value, const RegionalSettings& rs) {
 }
 
 std::string toFixedText(double value, int decimals, const RegionalSettings& rs) {
-    if (!std::isfinite(value) || decimals < 0 || decimals > maxFixedDecimals)
+    if (!std::isfinite(value) || decimals < 0 || decimals > maxFixedDecimals) {
         throw runtime::RuntimeError(runtime::Overflow);
+    }
     // The exact expansion of the double, so that the rounding below sees the
     // true value, never a neighbour printf has already rounded to.
     std::array<char, 400> buf{};
@@ -261,8 +262,9 @@ std::string toFixedText(double value, int decimals, const RegionalSettings& rs) 
 #else
     // As in writeScientific: the "C" locale only, so printf's '.' it is.
     const int n = std::snprintf(buf.data(), buf.size(), "%.*f", exactDecimals, std::fabs(value));
-    if (n <= 0 || static_cast<std::size_t>(n) >= buf.size())
+    if (n <= 0 || static_cast<std::size_t>(n) >= buf.size()) {
         throw runtime::RuntimeError(runtime::Overflow);
+    }
     const std::string_view exact(buf.data(), static_cast<std::size_t>(n));
 #endif
     const auto point = exact.find('.');

@@ -48,8 +48,8 @@ constexpr std::array<Calculator, 5> calculatorTable{{
     {"measurement", 4,
      [](Fields f, const RegionalSettings& rs) -> Results {
          auto r = calculators::measurementResult(f[0], f[1], f[2], f[3], rs);
-         return {std::move(r.salinity),     std::move(r.density),        std::move(r.gravity2525),
-                 std::move(r.gravity2020),  std::move(r.gravity6060),    std::move(r.conductivity),
+         return {std::move(r.salinity),       std::move(r.density),     std::move(r.gravity2525),
+                 std::move(r.gravity2020),    std::move(r.gravity6060), std::move(r.conductivity),
                  std::move(r.conductivity25), std::move(r.hint)};
      }},
 }};
@@ -84,8 +84,8 @@ Results calculate(std::string_view name, const char* const* fields, int count,
 
 extern "C" {
 
-int marelto_calculate(const char* calculator, const char* const* fields, int count,
-                      const char* dec, const char* group) {
+int marelto_calculate(const char* calculator, const char* const* fields, int count, const char* dec,
+                      const char* group) {
     try {
         lastResults = calculate(text(calculator), fields, count,
                                 RegionalSettings{std::string(text(dec)), std::string(text(group))});

@@ -11,8 +11,8 @@ extern "C" {
 // order of its panel. Returns 0 when it computed its results, or the
 // run-time error number it ended with. marelto_result() then gives each
 // result text in turn, or the error's German text as the one result.
-int marelto_calculate(const char* calculator, const char* const* fields, int count,
-                      const char* dec, const char* group);
+int marelto_calculate(const char* calculator, const char* const* fields, int count, const char* dec,
+                      const char* group);
 
 // How many texts the last call left, and each of them; valid until the next
 // call.

@@ -39,33 +39,32 @@ std::string shown(const calculators::MeasurementResult& r) {
 // arithmetic.
 TEST(Measurement, EveryReadingOfNaturalSeawaterGivesTheSameWater) {
     const MeasurementCase table[] = {
-        {"salinitaet", "", "35", "25", "35,00", "1,02334", "1,02637", "1,02660", "1,02686",
-         "53,07", "53,07"},
-        {"sg", "25", "1,0264", "25", "35,04", "1,02337", "1,02640", "1,02663", "1,02689",
-         "53,12", "53,12"},
+        {"salinitaet", "", "35", "25", "35,00", "1,02334", "1,02637", "1,02660", "1,02686", "53,07",
+         "53,07"},
+        {"sg", "25", "1,0264", "25", "35,04", "1,02337", "1,02640", "1,02663", "1,02689", "53,12",
+         "53,12"},
         {"leitwert", "", "42,914", "15", "35,00", "1,02597", "1,02637", "1,02660", "1,02686",
          "42,91", "53,07"},
         {"dichte", "", "1,023343", "25", "35,00", "1,02334", "1,02637", "1,02660", "1,02686",
          "53,07", "53,07"},
-        {"sg", "20", "1,02660", "10", "34,99", "1,02695", "1,02637", "1,02660", "1,02686",
-         "38,08", "53,06"},
+        {"sg", "20", "1,02660", "10", "34,99", "1,02695", "1,02637", "1,02660", "1,02686", "38,08",
+         "53,06"},
         {"sg", "15.56", "1,02686", "25", "35,00", "1,02334", "1,02637", "1,02660", "1,02686",
          "53,07", "53,07"},
         // A glass hydrometer graduated at 60 deg F, read in water at 26 deg C.
-        {"araeometer", "15.56", "1,0240", "26", "34,59", "1,02273", "1,02606", "1,02629",
-         "1,02654", "53,55", "52,52"},
-        {"leitwert", "", "53,0", "25", "34,95", "1,02330", "1,02633", "1,02656", "1,02682",
-         "53,00", "53,00"},
+        {"araeometer", "15.56", "1,0240", "26", "34,59", "1,02273", "1,02606", "1,02629", "1,02654",
+         "53,55", "52,52"},
+        {"leitwert", "", "53,0", "25", "34,95", "1,02330", "1,02633", "1,02656", "1,02682", "53,00",
+         "53,00"},
         // An SG typed as a density: nearly 4 psu too salty.
-        {"dichte", "", "1,0264", "25", "39,04", "1,02640", "1,02944", "1,02970", "1,02998",
-         "58,47", "58,47"},
+        {"dichte", "", "1,0264", "25", "39,04", "1,02640", "1,02944", "1,02970", "1,02998", "58,47",
+         "58,47"},
     };
     for (const auto& c : table) {
         const auto r = measurementResult(c.kind, c.reference, c.reading, c.temperature, german);
         const std::string expected = std::string(c.salinity) + " | " + c.density + " | " +
-                                     c.gravity2525 + " | " + c.gravity2020 + " | " +
-                                     c.gravity6060 + " | " + c.conductivity + " | " +
-                                     c.conductivity25;
+                                     c.gravity2525 + " | " + c.gravity2020 + " | " + c.gravity6060 +
+                                     " | " + c.conductivity + " | " + c.conductivity25;
         EXPECT_EQ(shown(r), expected) << c.kind << " " << c.reading << " at " << c.temperature;
     }
 }
@@ -113,8 +112,8 @@ TEST(Measurement, SaysWhyWhereTheFormulasDoNotHold) {
         const auto r = measurementResult(c.kind, "25", c.reading, c.temperature, german);
         const std::string where = std::string(c.kind) + " " + c.reading + " at " + c.temperature;
         EXPECT_EQ(r.hint, c.hint) << where;
-        for (const std::string* text : {&r.salinity, &r.density, &r.gravity2525, &r.gravity2020,
-                                        &r.gravity6060}) {
+        for (const std::string* text :
+             {&r.salinity, &r.density, &r.gravity2525, &r.gravity2020, &r.gravity6060}) {
             EXPECT_EQ(!text->empty(), c.resultsShown) << where;
         }
         EXPECT_EQ(!r.conductivity.empty(), c.conductivityShown) << where;

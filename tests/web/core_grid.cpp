@@ -24,7 +24,10 @@ using calculators::RegionalSettings;
 
 // German, English, French (narrow no-break space) and Swiss settings.
 const RegionalSettings settings[] = {
-    {",", "."}, {".", ","}, {",", "\u202f"}, {".", "'"},
+    {",", "."},
+    {".", ","},
+    {",", "\u202f"},
+    {".", "'"},
 };
 
 std::string out;
@@ -120,9 +123,12 @@ double someValue(Random& r) {
             const double x = sameBits<double>(r.next());
             return x == x && x - x == 0 ? x : 1.0;  // finite only
         }
-        case 1: return static_cast<double>(r.below(2000000) - 1000000) / 1000.0 + 0.005;
-        case 2: return static_cast<double>(r.below(100000000) - 50000000) / 100.0;
-        case 3: return static_cast<double>(r.next() % 10000000000000000ULL) / 10.0;
+        case 1:
+            return static_cast<double>(r.below(2000000) - 1000000) / 1000.0 + 0.005;
+        case 2:
+            return static_cast<double>(r.below(100000000) - 50000000) / 100.0;
+        case 3:
+            return static_cast<double>(r.next() % 10000000000000000ULL) / 10.0;
         default: {
             double x = 1.0 + r.below(1000000) / 1000000.0;
             for (int i = r.below(44) - 22; i > 0; --i) x *= 10;
@@ -146,12 +152,13 @@ void numbersToText() {
 // matter to the conversion.
 std::string someText(Random& r, const RegionalSettings& rs) {
     static const std::vector<std::string> pieces = {
-        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "000", "123",
+        "0", "1", "2", "3",      "4", "5", "6", "7", "8", "9",     "000",   "123",
         ",", ".", "'", "\u202f", " ", "e", "E", "+", "-", "E+308", "e-330", "x",
     };
     if (r.below(2) == 0) {
         std::string text;
-        for (int n = 1 + r.below(12); n > 0; --n) text += pieces[static_cast<std::size_t>(r.below(24))];
+        for (int n = 1 + r.below(12); n > 0; --n)
+            text += pieces[static_cast<std::size_t>(r.below(24))];
         return text;
     }
     std::string text = r.below(4) == 0 ? "-" : "";
@@ -166,9 +173,8 @@ void textsToNumber() {
     for (int i = 0; i < 100000; ++i) {
         const RegionalSettings& rs = settings[i % 4];
         const std::string text = someText(r, rs);
-        line("number [" + text + "] " + textOrError([&] {
-                 return bits(calculators::toNumber(text, rs));
-             }));
+        line("number [" + text + "] " +
+             textOrError([&] { return bits(calculators::toNumber(text, rs)); }));
     }
 }
 
@@ -229,8 +235,8 @@ void calculatorsThroughTheInterface() {
                         for (int with = 0; with <= 1; ++with) {
                             line("calcium " + volume + " " + ca + " " + now + " " + wanted + " " +
                                  std::to_string(with) + " " +
-                                 answer("calcium", {volume, "380", now, ca, wanted,
-                                                    std::to_string(with)},
+                                 answer("calcium",
+                                        {volume, "380", now, ca, wanted, std::to_string(with)},
                                         rs));
                         }
                     }
@@ -249,7 +255,7 @@ void measurements() {
         int count;
     };
     const Kind kinds[] = {
-        {"dichte", 0.990, 0.0005, 100},  {"sg", 0.995, 0.0005, 80},
+        {"dichte", 0.990, 0.0005, 100},    {"sg", 0.995, 0.0005, 80},
         {"araeometer", 0.995, 0.0005, 80}, {"salinitaet", -1.0, 0.5, 90},
         {"leitwert", -1.0, 0.75, 90},
     };
@@ -275,10 +281,12 @@ void measurements() {
         for (int t = -2; t <= 35; t += 1) {
             const double salinity = s * 0.1;
             const double rho = seawater::density0(salinity, t);
-            const double c = salinity >= 2.0 ? seawater::conductivityFromSalinity(salinity, t) : 0.0;
+            const double c =
+                salinity >= 2.0 ? seawater::conductivityFromSalinity(salinity, t) : 0.0;
             line("inverse " + bits(salinity) + " " + std::to_string(t) + " " +
                  bits(seawater::salinityFromDensity(rho, t).value_or(-1.0)) + " " +
-                 bits(seawater::salinityFromSpecificGravity(seawater::specificGravity(salinity, t), t)
+                 bits(seawater::salinityFromSpecificGravity(seawater::specificGravity(salinity, t),
+                                                            t)
                           .value_or(-1.0)) +
                  " " + bits(c) + " " + bits(seawater::salinityFromConductivity(c, t)));
         }
