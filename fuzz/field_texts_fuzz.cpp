@@ -17,6 +17,9 @@ namespace {
 
 using namespace calculators;
 
+const char* const measurementKinds[] = {"dichte", "sg", "araeometer", "salinitaet", "leitwert"};
+const char* const referenceTemperatures[] = {"25", "20", "15.56"};
+
 const RegionalSettings settings[] = {{",", "."}, {".", ","}, {".", "\u2019"}, {",", "\u00a0"}};
 
 bool isKnownError(int number) {
@@ -40,6 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     const auto& rs = settings[in.ConsumeIntegralInRange<std::size_t>(0, std::size(settings) - 1)];
     const bool withMagnesium = in.ConsumeBool();
+    const char* kind = measurementKinds[in.ConsumeIntegralInRange<std::size_t>(
+        0, std::size(measurementKinds) - 1)];
+    const char* reference = referenceTemperatures[in.ConsumeIntegralInRange<std::size_t>(
+        0, std::size(referenceTemperatures) - 1)];
     std::string f[5];
     for (auto& field : f) field = in.ConsumeRandomLengthString(64);
 
@@ -53,5 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     expectTextOrRuntimeError([&] { return magnesiumResult(f[0], f[1], f[2], rs); });
     expectTextOrRuntimeError(
         [&] { return calciumResult(f[0], f[1], f[2], f[3], f[4], withMagnesium, rs); });
+    // A conversion shows a salinity or says why it shows none.
+    expectTextOrRuntimeError([&] {
+        const auto r = measurementResult(kind, reference, f[0], f[1], rs);
+        return r.salinity + r.hint;
+    });
     return 0;
 }
