@@ -28,7 +28,7 @@ struct Calculator {
 // The check box of the calcium panel arrives as "1" (ticked) or "0".
 bool ticked(std::string_view text) { return text == "1"; }
 
-constexpr std::array<Calculator, 5> calculatorTable{{
+constexpr std::array<Calculator, 7> calculatorTable{{
     {"new_water", 3,
      [](Fields f, const RegionalSettings& rs) -> Results {
          return {calculators::newWaterResult(f[0], f[1], f[2], rs)};
@@ -51,6 +51,23 @@ constexpr std::array<Calculator, 5> calculatorTable{{
          return {std::move(r.salinity),       std::move(r.density),     std::move(r.gravity2525),
                  std::move(r.gravity2020),    std::move(r.gravity6060), std::move(r.conductivity),
                  std::move(r.conductivity25), std::move(r.hint)};
+     }},
+    {"consumption", 16,
+     [](Fields f, const RegionalSettings& rs) -> Results {
+         auto r = calculators::consumptionResult(f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7],
+                                                 f[8], f[9], f[10], f[11], f[12], f[13], f[14],
+                                                 f[15], rs);
+         return {std::move(r.calciumPerDay), std::move(r.khPerDay),
+                 std::move(r.magnesiumPerDay), std::move(r.millilitres1),
+                 std::move(r.millilitres2),  std::move(r.millilitres3),
+                 std::move(r.canisterDays1), std::move(r.canisterDays2),
+                 std::move(r.canisterDays3), std::move(r.ratio),
+                 std::move(r.hint)};
+     }},
+    {"kh_raise", 4,
+     [](Fields f, const RegionalSettings& rs) -> Results {
+         auto r = calculators::khRaiseResult(f[0], f[1], f[2], f[3], rs);
+         return {std::move(r.grams), std::move(r.days), std::move(r.hint)};
      }},
 }};
 

@@ -7,7 +7,7 @@
 extern "C" {
 
 // Runs the calculator named `calculator` ("new_water", "density_change",
-// "magnesium", "calcium", "measurement") on its `count` field texts, in the
+// "magnesium", "calcium", "measurement", "consumption", "kh_raise") on its `count` field texts, in the
 // order of its panel. Returns 0 when it computed its results, or the
 // run-time error number it ended with. marelto_result() then gives each
 // result text in turn, or the error's German text as the one result.

@@ -86,6 +86,16 @@ const calculators = {
       const none = byId('out_dichte').textContent === '';
       for (const id of ['cmd_als_gewuenscht', 'cmd_als_momentan']) byId(id).disabled = none;
     } },
+  cmd_verbrauch_berechnen: { calculator: 'consumption',
+    fields: ['txt_vliter', 'txt_vtage', 'txt_ca_erste', 'txt_ca_zweite', 'txt_ca_dosiert',
+      'txt_kh_erste', 'txt_kh_zweite', 'txt_kh_dosiert', 'txt_mg_erste', 'txt_mg_zweite',
+      'txt_mg_dosiert', 'txt_l1', 'txt_l2', 'txt_l3_chlorid', 'txt_l3_sulfat', 'txt_kanister'],
+    results: ['out_ca_verbrauch', 'out_kh_verbrauch', 'out_mg_verbrauch', 'out_l1_ml', 'out_l2_ml',
+      'out_l3_ml', 'out_l1_tage', 'out_l2_tage', 'out_l3_tage', 'out_verhaeltnis',
+      'out_hinweis_verbrauch'] },
+  cmd_kh_berechnen: { calculator: 'kh_raise',
+    fields: ['txt_kh_liter', 'txt_kh_jetzt', 'txt_kh_ziel', 'sel_kh_salz'],
+    results: ['out_kh_gramm', 'out_kh_tage', 'out_kh_hinweis'] },
 };
 
 const fieldText = (id) => (byId(id).type === 'checkbox' ? (byId(id).checked ? '1' : '0') : byId(id).value);
@@ -105,7 +115,7 @@ async function compute(button) {
 
 // Navigation: one panel in view; the others keep their fields and results.
 const panels = ['frm_Frischwasser', 'frm_changewater', 'frm_magnesium', 'Frm_kalzium',
-  'frm_messwert', 'frm_ueber'];
+  'frm_messwert', 'frm_verbrauch', 'frm_kh', 'frm_ueber'];
 let saltPanel = 'frm_Frischwasser';
 
 function show(panel) {
@@ -119,6 +129,8 @@ const navigation = {
   Command3: () => show('frm_magnesium'),
   Command4: () => show('Frm_kalzium'),
   cmd_messwert: () => show('frm_messwert'),
+  cmd_verbrauch: () => show('frm_verbrauch'),
+  cmd_kh: () => show('frm_kh'),
   cmd_ueber: () => show('frm_ueber'),
   cmd_changewater: () => show(saltPanel = 'frm_changewater'),
   cmd_newater: () => show(saltPanel = 'frm_Frischwasser'),

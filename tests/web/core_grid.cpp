@@ -293,6 +293,55 @@ void measurements() {
     }
 }
 
+// A week's tests and doses around the start texts, including what must be
+// refused: no volume, no days, no strength, no canister, a rise, a text.
+void dosing() {
+    const char* litres[] = {"300", "100", "0", "x"};
+    const char* days[] = {"7", "1", "0"};
+    const char* calciumSecond[] = {"420", "416", "430", "440"};
+    const char* khSecond[] = {"6.6", "7.3", "8", "4"};
+    const char* dosed[] = {"0", "10", "-1"};
+    const char* solution2[] = {"84", "0"};
+    const char* canister[] = {"5", "0"};
+    for (const RegionalSettings& rs : settings) {
+        for (const char* l : litres) {
+            for (const char* d : days) {
+                for (const char* ca : calciumSecond) {
+                    for (const char* kh : khSecond) {
+                        for (const char* ml : dosed) {
+                            for (const char* s2 : solution2) {
+                                for (const char* c : canister) {
+                                    const std::vector<std::string> fields = {
+                                        l, d, "430", ca, ml,
+                                        localised("8.0", rs), localised(kh, rs), ml,
+                                        "1300", "1295", ml,
+                                        localised("73.5", rs), s2, localised("75.8", rs),
+                                        localised("9.5", rs), c};
+                                    std::string key = "consumption";
+                                    for (const auto& f : fields) key += " " + f;
+                                    line(key + " " + answer("consumption", fields, rs));
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
+        for (const char* l : litres) {
+            for (const char* now : {"7", "6.5", "8", "0", "12"}) {
+                for (const char* target : {"8", "7", "9.25", "12", "-1"}) {
+                    for (const char* salt : {"nahco3", "na2co3", "caco3"}) {
+                        const std::vector<std::string> fields = {l, localised(now, rs),
+                                                                 localised(target, rs), salt};
+                        line("kh " + fields[0] + " " + fields[1] + " " + fields[2] + " " + salt +
+                             " " + answer("kh_raise", fields, rs));
+                    }
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -302,6 +351,7 @@ int main() {
     textsToNumber();
     calculatorsThroughTheInterface();
     measurements();
+    dosing();
     std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }

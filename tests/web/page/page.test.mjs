@@ -57,6 +57,8 @@ const panelButton = {
   frm_magnesium: ['#Command3'],
   Frm_kalzium: ['#Command4'],
   frm_messwert: ['#cmd_messwert'],
+  frm_verbrauch: ['#cmd_verbrauch'],
+  frm_kh: ['#cmd_kh'],
   frm_ueber: ['#cmd_ueber'],
 };
 
@@ -128,6 +130,20 @@ describe('each calculator gives the desktop digits', () => {
       expected: '34.95', more: { out_dichte: '1.02330', out_leitwert: '53.00', out_hinweis: '' } },
     { locale: 'de-DE', panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_salinitaet',
       select: { sel_messart: 'dichte' }, fields: { txt_messwert: '1,0264' }, expected: '39,04',
+      more: { out_dichte: '1,02640' } },
+    // A week's consumption from the start texts, nothing dosed meanwhile.
+    { locale: 'de-DE', panel: 'frm_verbrauch', button: 'cmd_verbrauch_berechnen', result: 'out_ca_verbrauch',
+      fields: {}, expected: '1,43',
+      more: { out_kh_verbrauch: '0,20', out_mg_verbrauch: '0,71', out_l1_ml: '21,4', out_l2_ml: '21,4', out_l3_ml: '21,4',
+        out_l1_tage: '233', out_l2_tage: '233', out_l3_tage: '233', out_verhaeltnis: '7,1', out_hinweis_verbrauch: '' } },
+    { locale: 'en-US', panel: 'frm_verbrauch', button: 'cmd_verbrauch_berechnen', result: 'out_ca_verbrauch',
+      fields: {}, expected: '1.43', more: { out_kh_verbrauch: '0.20', out_l2_ml: '21.4', out_verhaeltnis: '7.1' } },
+    { locale: 'de-DE', panel: 'frm_kh', button: 'cmd_kh_berechnen', result: 'out_kh_gramm',
+      fields: {}, expected: '8,99', more: { out_kh_tage: '1', out_kh_hinweis: '' } },
+    { locale: 'en-US', panel: 'frm_kh', button: 'cmd_kh_berechnen', result: 'out_kh_gramm',
+      select: { sel_kh_salz: 'na2co3' }, fields: {}, expected: '5.67', more: { out_kh_tage: '1' } },
+    { locale: 'de-DE', panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_salinitaet',
+      select: { sel_messart: 'dichte' }, fields: { txt_messwert: '1,0264' }, expected: '39,04',
       more: { out_dichte: '1,02640', out_hinweis: 'Über 37 psu ist ungewöhnlich viel. Zeigt das Gerät ein '
         + 'spezifisches Gewicht (Refraktometer, Aräometer), gehört der Wert unter „Spezifisches Gewicht“: '
         + 'Dasselbe Wasser zeigt dort etwa 0,003 mehr.' } },
@@ -159,6 +175,9 @@ describe('an error shows its number and loses nothing', () => {
     { panel: 'Frm_kalzium', button: 'Command6', result: 'ergebnis_kalzium', bad: { txt_pluskalzium: '5OO' }, number: 13, message: 'Typen unverträglich', emptied: true },
     { panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_salinitaet', bad: { txt_messwert: '1,02.64' }, number: 13, message: 'Typen unverträglich' },
     { panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_dichte', bad: { txt_messtemperatur: '' }, number: 13, message: 'Typen unverträglich' },
+    { panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_dichte', bad: { txt_messwert: '9'.repeat(1_000_000) }, number: 6, message: 'Überlauf' },
+    { panel: 'frm_verbrauch', button: 'cmd_verbrauch_berechnen', result: 'out_ca_verbrauch', bad: { txt_kanister: 'fünf' }, number: 13, message: 'Typen unverträglich' },
+    { panel: 'frm_kh', button: 'cmd_kh_berechnen', result: 'out_kh_gramm', bad: { txt_kh_ziel: '8,5,' }, number: 13, message: 'Typen unverträglich' },
   ];
   for (const row of rows) {
     test(`error ${row.number} from ${Object.keys(row.bad).join(', ')}`, () => withPage({}, async (page) => {
@@ -290,6 +309,9 @@ test('navigation shows one panel and the salt button returns to the salt panel c
     [['Command2'], 'frm_Frischwasser'],
     [['cmd_messwert'], 'frm_messwert'],
     [['Command2', 'cmd_changewater', 'cmd_messwert', 'Command2'], 'frm_changewater'],
+    [['cmd_verbrauch'], 'frm_verbrauch'],
+    [['cmd_kh'], 'frm_kh'],
+    [['Command2'], 'frm_changewater'],
   ];
   for (const [clicks, expected] of steps) {
     for (const id of clicks) await page.click(`#${id}`);
@@ -319,13 +341,12 @@ test('every panel keeps its fields and results while out of view', () => withPag
 
 test('the keyboard alone reaches a field, changes it and computes', () => withPage({}, async (page) => {
   const order = [];
-  for (let i = 0; i < 8; ++i) {
+  for (let i = 0; i < 11; ++i) {
     await page.keyboard.press('Tab');
     order.push(await page.evaluate(() => document.activeElement.id));
   }
-  assert.deepEqual(order, ['Label23', 'Command2', 'Command3', 'Command4', 'cmd_messwert', 'cmd_ueber',
-    'txt_Temperatur', 'txt_Liter']);
-  await page.keyboard.press('Tab');
+  assert.deepEqual(order, ['Label23', 'Command2', 'Command3', 'Command4', 'cmd_messwert', 'cmd_verbrauch', 'cmd_kh',
+    'cmd_ueber', 'txt_Temperatur', 'txt_Liter', 'txt_Dichte']);
   await page.keyboard.press('Control+A');
   await page.keyboard.type('1,025');
   await page.keyboard.press('Tab');
@@ -367,7 +388,8 @@ describe('axe-core finds no WCAG 2.2 AA violation', () => {
       for (const button of clicks) await page.click(button);
       if (panel === 'Frm_kalzium') await page.check('#Checkmitmagnesium');
       const compute = { frm_Frischwasser: 'cmd_Dichte', frm_changewater: 'Command1', frm_magnesium: 'Command5',
-        Frm_kalzium: 'Command6', frm_messwert: 'cmd_umrechnen' }[panel];
+        Frm_kalzium: 'Command6', frm_messwert: 'cmd_umrechnen', frm_verbrauch: 'cmd_verbrauch_berechnen',
+        frm_kh: 'cmd_kh_berechnen' }[panel];
       if (compute) await page.click(`#${compute}`);
       await page.evaluate(axeSource);
       const violations = await page.evaluate(async () => (await globalThis.axe.run(document, {
