@@ -1,7 +1,7 @@
 // The web edition's screenshots for the README, in Debian's Chromium: a phone
 // of 390 × 844 px with a new-water result, and a desktop browser with the
 // calcium panel computed with magnesium, and a phone with the measurement
-// panel after a refractometer reading.
+// panel after a refractometer reading and the consumption panel computed.
 //
 //   node docs/take-web-screenshots.mjs SITE_DIR   (after scripts/build-web and
 //   npm ci in tests/web/page)
@@ -38,6 +38,11 @@ await shoot('web-messwert.png', { width: 390, height: 1100 }, async (page) => {
   await page.click('#cmd_messwert');
   await page.click('#cmd_umrechnen');
   await computed(page, 'out_salinitaet');
+});
+await shoot('web-verbrauch.png', { width: 390, height: 1900 }, async (page) => {
+  await page.click('#cmd_verbrauch');
+  await page.click('#cmd_verbrauch_berechnen');
+  await computed(page, 'out_ca_verbrauch');
 });
 await browser.close();
 await site.close();

@@ -83,7 +83,7 @@ const Calculator* calculatorNamed(std::string_view name) {
     return nullptr;
 }
 
-Results calculate(std::string_view name, const char* const* fields, int count,
+Results calculate(std::string_view name, const MareltoField* fields, int count,
                   const RegionalSettings& rs) {
     const Calculator* calculator = calculatorNamed(name);
     // A page that asks for what is not there is a fault of the page.
@@ -93,7 +93,14 @@ Results calculate(std::string_view name, const char* const* fields, int count,
     }
     std::vector<std::string_view> texts;
     texts.reserve(calculator->fields);
-    for (int i = 0; i < count; ++i) texts.push_back(text(fields[i]));
+    for (int i = 0; i < count; ++i) {
+        const MareltoField& field = fields[i];
+        if (field.length < 0 || (field.text == nullptr && field.length > 0)) {
+            throw runtime::RuntimeError(runtime::InvalidArgument);
+        }
+        texts.emplace_back(field.length == 0 ? "" : field.text,
+                           static_cast<std::size_t>(field.length));
+    }
     return calculator->run(texts, rs);
 }
 
@@ -101,7 +108,7 @@ Results calculate(std::string_view name, const char* const* fields, int count,
 
 extern "C" {
 
-int marelto_calculate(const char* calculator, const char* const* fields, int count, const char* dec,
+int marelto_calculate(const char* calculator, const MareltoField* fields, int count, const char* dec,
                       const char* group) {
     try {
         lastResults = calculate(text(calculator), fields, count,

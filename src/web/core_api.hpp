@@ -6,6 +6,13 @@
 
 extern "C" {
 
+// One field's text with its length in bytes, so that a NUL inside it reaches
+// the number rules (and is refused there) instead of cutting the text short.
+struct MareltoField {
+    const char* text;
+    int length;
+};
+
 // Runs the calculator named `calculator` ("new_water", "density_change",
 // "magnesium", "calcium", "measurement", "consumption", "kh_raise") on its `count` field texts, in the
 // order of its panel. Returns 0 when it computed its results, or the

@@ -12,8 +12,9 @@ const core = Promise.resolve(createMareltoCore()).then((module) => {
     ['string', 'number', 'number', 'string', 'string']);
   const resultCount = module.cwrap('marelto_result_count', 'number', []);
   const result = module.cwrap('marelto_result', 'string', ['number']);
-  // The field texts go to the core as an array of C strings on its heap,
-  // freed again whatever happens, so that no press grows the memory.
+  // The field texts go to the core on its heap as (pointer, byte length)
+  // pairs, so that a NUL typed into a field stays part of its text; all of it
+  // is freed again whatever happens, so that no press grows the memory.
   return (name, texts, dec, group) => {
     const allocated = [];
     const allocate = (bytes) => {
@@ -23,12 +24,13 @@ const core = Promise.resolve(createMareltoCore()).then((module) => {
       return pointer;
     };
     try {
-      const table = allocate(4 * Math.max(texts.length, 1));
+      const table = allocate(8 * Math.max(texts.length, 1));
       texts.forEach((text, i) => {
-        const bytes = module.lengthBytesUTF8(text) + 1;
-        const pointer = allocate(bytes);
-        module.stringToUTF8(text, pointer, bytes);
-        module.setValue(table + 4 * i, pointer, 'i32');
+        const length = module.lengthBytesUTF8(text);
+        const pointer = allocate(length + 1);
+        module.stringToUTF8(text, pointer, length + 1);
+        module.setValue(table + 8 * i, pointer, 'i32');
+        module.setValue(table + 8 * i + 4, length, 'i32');
       });
       const status = calculate(name, table, texts.length, dec, group);
       return { status, texts: Array.from({ length: resultCount() }, (_, i) => result(i)) };

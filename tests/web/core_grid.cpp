@@ -183,8 +183,8 @@ void textsToNumber() {
 // shown as "|" and the texts parted by " ; ".
 std::string answer(const char* calculator, std::vector<std::string> fields,
                    const RegionalSettings& rs) {
-    std::vector<const char*> texts;
-    for (const auto& f : fields) texts.push_back(f.c_str());
+    std::vector<MareltoField> texts;
+    for (const auto& f : fields) texts.push_back({f.data(), static_cast<int>(f.size())});
     const int number = marelto_calculate(calculator, texts.data(), static_cast<int>(texts.size()),
                                          rs.decimalSeparator.c_str(), rs.groupSeparator.c_str());
     std::string text = std::to_string(number) + " ";
@@ -259,14 +259,15 @@ void measurements() {
         {"araeometer", 0.995, 0.0005, 80}, {"salinitaet", -1.0, 0.5, 90},
         {"leitwert", -1.0, 0.75, 90},
     };
-    const char* temperatures[] = {"-3", "-2", "0", "12.5", "25", "26", "35", "36", "x"};
+    const std::string temperatures[] = {"-3", "-2", "0", "12.5", "25", "26", "35", "36", "x",
+                                        std::string("25\0abc", 6)};
     for (const RegionalSettings& rs : settings) {
         for (const Kind& kind : kinds) {
             for (const char* reference : {"25", "20", "15.56"}) {
                 for (int i = 0; i < kind.count; ++i) {
                     const std::string reading =
                         localised(std::to_string(kind.first + i * kind.step), rs);
-                    for (const char* t : temperatures) {
+                    for (const std::string& t : temperatures) {
                         const std::string temperature = localised(t, rs);
                         line("measurement " + std::string(kind.name) + " " + reference + " " +
                              reading + " " + temperature + " " +

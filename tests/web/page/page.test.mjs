@@ -176,6 +176,9 @@ describe('an error shows its number and loses nothing', () => {
     { panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_salinitaet', bad: { txt_messwert: '1,02.64' }, number: 13, message: 'Typen unverträglich' },
     { panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_dichte', bad: { txt_messtemperatur: '' }, number: 13, message: 'Typen unverträglich' },
     { panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_dichte', bad: { txt_messwert: '9'.repeat(1_000_000) }, number: 6, message: 'Überlauf' },
+    // A NUL is part of the text, not its end.
+    { panel: 'frm_Frischwasser', button: 'cmd_Dichte', result: 'lbl_ergebnis', bad: { txt_Liter: '20\0abc' }, number: 13, message: 'Typen unverträglich' },
+    { panel: 'frm_changewater', button: 'Command1', result: 'lbl2_ergebnis', bad: { txt_Dichteneu: '1,024\0' }, number: 13, message: 'Typen unverträglich' },
     { panel: 'frm_verbrauch', button: 'cmd_verbrauch_berechnen', result: 'out_ca_verbrauch', bad: { txt_kanister: 'fünf' }, number: 13, message: 'Typen unverträglich' },
     { panel: 'frm_kh', button: 'cmd_kh_berechnen', result: 'out_kh_gramm', bad: { txt_kh_ziel: '8,5,' }, number: 13, message: 'Typen unverträglich' },
   ];
