@@ -2,7 +2,8 @@
 // the handlers inlined (so the one file also works opened from disk), a
 // Content-Security-Policy that admits exactly those inline parts and
 // WebAssembly, the manifest, icons rendered from the program's icon, and a
-// service worker whose cache is named after a hash of everything it stores.
+// service worker whose cache is named after a hash of everything it stores
+// and which knows the page's own hash.
 //
 //   node assemble_site.mjs SOURCE_DIR CORE_SCRIPT ICON_SVG RSVG_CONVERT OUTPUT_DIR
 
@@ -70,6 +71,7 @@ const version = sha256(Buffer.concat([...site.values()].map((v) => Buffer.from(v
 let worker = read(join(sourceDir, 'service-worker.js'));
 worker = replaceOnce(worker, '@SITE_VERSION@', version);
 worker = replaceOnce(worker, '@SITE_FILES@', JSON.stringify(['./', ...site.keys()]));
+worker = replaceOnce(worker, '@PAGE_SHA256@', sha256(page).digest('hex'));
 site.set('service-worker.js', worker);
 
 for (const [name, content] of site) writeFileSync(join(outputDir, name), content);
