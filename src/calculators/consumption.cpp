@@ -3,6 +3,7 @@
 // solution that holds the level.
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,6 +70,28 @@ Element elementOf(std::string_view name, double first, double second, double dos
             add(div(mul(fall, volume), mul(days, strength)), dosed)};
 }
 
+// The hint of the first value that is not as it must be; empty for none.
+std::string_view firstUnmet(std::span<const Requirement> requirements) {
+    for (const auto& required : requirements) {
+        if (required.zeroAllowed ? !(required.value >= 0.0) : !(required.value > 0.0)) {
+            return required.hint;
+        }
+    }
+    return {};
+}
+
+// "Für Calcium und KH wurde kein Verbrauch gemessen." for the elements named,
+// empty for none.
+std::string notConsumedHint(const std::vector<std::string_view>& names) {
+    if (names.empty()) return {};
+    std::string hint = "Für ";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) hint += i + 1 == names.size() ? " und " : ", ";
+        hint += names[i];
+    }
+    return hint + " wurde kein Verbrauch gemessen.";
+}
+
 }  // namespace
 
 ConsumptionResult consumptionResult(std::string_view litres, std::string_view days,
@@ -115,11 +138,9 @@ ConsumptionResult consumptionResult(std::string_view litres, std::string_view da
         {magnesiumSulfate, true,
          "Die Menge Magnesiumsulfat je Liter Lösung 3 darf nicht negativ sein."},
     }};
-    for (const auto& required : requirements) {
-        if (required.zeroAllowed ? !(required.value >= 0.0) : !(required.value > 0.0)) {
-            result.hint = required.hint;
-            return result;
-        }
+    if (const std::string_view unmet = firstUnmet(requirements); !unmet.empty()) {
+        result.hint = unmet;
+        return result;
     }
     // Either magnesium salt alone makes a solution 3, but not neither.
     const double magnesiumStrength = add(mul(magnesiumChloride, magnesiumPerGramChloride),
@@ -161,14 +182,7 @@ ConsumptionResult consumptionResult(std::string_view litres, std::string_view da
             notConsumed.push_back(element.name);
         }
     }
-    if (!notConsumed.empty()) {
-        result.hint = "Für ";
-        for (std::size_t i = 0; i < notConsumed.size(); ++i) {
-            if (i > 0) result.hint += i + 1 == notConsumed.size() ? " und " : ", ";
-            result.hint += notConsumed[i];
-        }
-        result.hint += " wurde kein Verbrauch gemessen.";
-    }
+    result.hint = notConsumedHint(notConsumed);
 
     const double calciumPerDay = elements[0].perDay;
     const double khPerDay = elements[1].perDay;

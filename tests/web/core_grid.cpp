@@ -269,8 +269,13 @@ void measurements() {
                         localised(std::to_string(kind.first + i * kind.step), rs);
                     for (const std::string& t : temperatures) {
                         const std::string temperature = localised(t, rs);
+                        // Written out, since node's stdout ends a line at a NUL.
+                        std::string shown = temperature;
+                        if (const auto nul = shown.find('\0'); nul != std::string::npos) {
+                            shown.replace(nul, 1, "<NUL>");
+                        }
                         line("measurement " + std::string(kind.name) + " " + reference + " " +
-                             reading + " " + temperature + " " +
+                             reading + " " + shown + " " +
                              answer("measurement", {kind.name, reference, reading, temperature},
                                     rs));
                     }
