@@ -19,6 +19,7 @@ using namespace calculators;
 
 const char* const measurementKinds[] = {"dichte", "sg", "araeometer", "salinitaet", "leitwert"};
 const char* const referenceTemperatures[] = {"25", "20", "15.56"};
+const char* const carbonateSalts[] = {"nahco3", "na2co3"};
 
 const RegionalSettings settings[] = {{",", "."}, {".", ","}, {".", "\u2019"}, {",", "\u00a0"}};
 
@@ -47,7 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         0, std::size(measurementKinds) - 1)];
     const char* reference = referenceTemperatures[in.ConsumeIntegralInRange<std::size_t>(
         0, std::size(referenceTemperatures) - 1)];
-    std::string f[5];
+    const char* salt =
+        carbonateSalts[in.ConsumeIntegralInRange<std::size_t>(0, std::size(carbonateSalts) - 1)];
+    // The other calculators read the first few; the consumption all sixteen.
+    std::string f[16];
     for (auto& field : f) field = in.ConsumeRandomLengthString(64);
 
     expectTextOrRuntimeError([&] {
@@ -64,6 +68,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     expectTextOrRuntimeError([&] {
         const auto r = measurementResult(kind, reference, f[0], f[1], rs);
         return r.salinity + r.hint;
+    });
+    // Dosing from consumption and raising KH show their results or say why not.
+    expectTextOrRuntimeError([&] {
+        const auto r = consumptionResult(f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8], f[9],
+                                         f[10], f[11], f[12], f[13], f[14], f[15], rs);
+        return r.calciumPerDay + r.hint;
+    });
+    expectTextOrRuntimeError([&] {
+        const auto r = khRaiseResult(f[0], f[1], f[2], salt, rs);
+        return r.grams + r.hint;
     });
     return 0;
 }

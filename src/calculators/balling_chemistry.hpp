@@ -17,8 +17,8 @@ inline constexpr double magnesiumSulfateHeptahydrateMolarMass = 246.47;  // MgSO
 inline constexpr double calciumOxideMolarMass = 56.077;                  // CaO
 
 // The German degree of carbonate hardness is 10 mg CaO per litre; CaO binds
-// two equivalents per mmol, so 1 dKH is 2 * 10 / 56.077 meq/L. The hobby's
-// dosing tables use it to six figures, and so does Marelto.
+// two equivalents per mmol, so 1 dKH is 2 * 10 / 56.077 meq/L, taken to six
+// figures.
 inline constexpr double milligramsCalciumOxidePerDkh = 10.0;  // mg/L
 inline constexpr double calciumOxideEquivalentsPerMillimole = 2.0;
 inline constexpr double milliequivalentsPerDkh = 0.356652;  // meq/L

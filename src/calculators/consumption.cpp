@@ -3,7 +3,6 @@
 // solution that holds the level.
 
 #include <array>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,8 +69,9 @@ Element elementOf(std::string_view name, double first, double second, double dos
             add(div(mul(fall, volume), mul(days, strength)), dosed)};
 }
 
-// The hint of the first value that is not as it must be; empty for none.
-std::string_view firstUnmet(std::span<const Requirement> requirements) {
+// The hint of the first requirement not met, in the page's order, or "".
+template <std::size_t N>
+std::string_view unmetRequirement(const std::array<Requirement, N>& requirements) {
     for (const auto& required : requirements) {
         if (required.zeroAllowed ? !(required.value >= 0.0) : !(required.value > 0.0)) {
             return required.hint;
@@ -80,8 +80,8 @@ std::string_view firstUnmet(std::span<const Requirement> requirements) {
     return {};
 }
 
-// "Für Calcium und KH wurde kein Verbrauch gemessen." for the elements named,
-// empty for none.
+// "Für Calcium, KH und Magnesium wurde kein Verbrauch gemessen.", naming only
+// those not consumed; "" where all were.
 std::string notConsumedHint(const std::vector<std::string_view>& names) {
     if (names.empty()) return {};
     std::string hint = "Für ";
@@ -90,6 +90,21 @@ std::string notConsumedHint(const std::vector<std::string_view>& names) {
         hint += names[i];
     }
     return hint + " wurde kein Verbrauch gemessen.";
+}
+
+// The ratio of calcium to KH consumed, and what the hint adds to it; both
+// empty unless both are consumed.
+void addRatio(double calciumPerDay, double khPerDay, ConsumptionResult& result,
+              const RegionalSettings& rs) {
+    if (!(calciumPerDay > 0.0 && khPerDay > 0.0)) return;
+    const double ratio = runtime::checked::div(calciumPerDay, khPerDay);
+    result.ratio = toFixedText(ratio, ratioDecimals, rs);
+    if (ratio >= lowestCalcificationRatio && ratio <= highestCalcificationRatio) return;
+    if (!result.hint.empty()) result.hint += ' ';
+    result.hint += "Calcium und KH werden nicht im Verhältnis der Kalkbildung (" +
+                   toFixedText(calcificationCalciumPerDkh, ratioDecimals, rs) +
+                   " mg/L Calcium je °dKH) verbraucht. Die Lösungen 1 und 2 sollten dann nicht in "
+                   "gleichen Mengen dosiert werden.";
 }
 
 }  // namespace
@@ -122,8 +137,10 @@ ConsumptionResult consumptionResult(std::string_view litres, std::string_view da
     const double magnesiumSulfate = toNumber(solution3Sulfate, rs);
     const double canister = toNumber(canisterLitres, rs);
 
-    ConsumptionResult result;
-    const std::array<Requirement, 9> requirements{{
+    // Either magnesium salt alone makes a solution 3, but not neither.
+    const double magnesiumStrength = add(mul(magnesiumChloride, magnesiumPerGramChloride),
+                                         mul(magnesiumSulfate, magnesiumPerGramSulfate));
+    const std::array<Requirement, 11> requirements{{
         {volume, false, "Die Wassermenge muss größer als 0 sein."},
         {period, false, "Die Tage zwischen den Messungen müssen größer als 0 sein."},
         {caDosed, true, "Die dosierte Menge von Lösung 1 darf nicht negativ sein."},
@@ -137,24 +154,14 @@ ConsumptionResult consumptionResult(std::string_view litres, std::string_view da
          "Die Menge Magnesiumchlorid je Liter Lösung 3 darf nicht negativ sein."},
         {magnesiumSulfate, true,
          "Die Menge Magnesiumsulfat je Liter Lösung 3 darf nicht negativ sein."},
+        {magnesiumStrength, false,
+         "Magnesiumchlorid und Magnesiumsulfat je Liter Lösung 3 müssen zusammen größer als 0 "
+         "sein."},
+        {canister, false, "Die Kanistergröße muss größer als 0 sein."},
     }};
-    if (const std::string_view unmet = firstUnmet(requirements); !unmet.empty()) {
-        result.hint = unmet;
-        return result;
-    }
-    // Either magnesium salt alone makes a solution 3, but not neither.
-    const double magnesiumStrength = add(mul(magnesiumChloride, magnesiumPerGramChloride),
-                                         mul(magnesiumSulfate, magnesiumPerGramSulfate));
-    if (!(magnesiumStrength > 0.0)) {
-        result.hint =
-            "Magnesiumchlorid und Magnesiumsulfat je Liter Lösung 3 müssen zusammen größer als 0 "
-            "sein.";
-        return result;
-    }
-    if (!(canister > 0.0)) {
-        result.hint = "Die Kanistergröße muss größer als 0 sein.";
-        return result;
-    }
+    ConsumptionResult result;
+    result.hint = unmetRequirement(requirements);
+    if (!result.hint.empty()) return result;
 
     const std::array<Element, 3> elements{{
         elementOf("Calcium", caFirst, caSecond, caDosed,
@@ -183,20 +190,7 @@ ConsumptionResult consumptionResult(std::string_view litres, std::string_view da
         }
     }
     result.hint = notConsumedHint(notConsumed);
-
-    const double calciumPerDay = elements[0].perDay;
-    const double khPerDay = elements[1].perDay;
-    if (calciumPerDay > 0.0 && khPerDay > 0.0) {
-        const double ratio = div(calciumPerDay, khPerDay);
-        result.ratio = toFixedText(ratio, ratioDecimals, rs);
-        if (ratio < lowestCalcificationRatio || ratio > highestCalcificationRatio) {
-            if (!result.hint.empty()) result.hint += ' ';
-            result.hint += "Calcium und KH werden nicht im Verhältnis der Kalkbildung (" +
-                           toFixedText(calcificationCalciumPerDkh, ratioDecimals, rs) +
-                           " mg/L Calcium je °dKH) verbraucht. Die Lösungen 1 und 2 sollten dann "
-                           "nicht in gleichen Mengen dosiert werden.";
-        }
-    }
+    addRatio(elements[0].perDay, elements[1].perDay, result, rs);
     return result;
 }
 
