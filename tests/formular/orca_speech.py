@@ -305,7 +305,9 @@ def drive(log, env, program, started):
                 break
     if spans:
         since = len(log.events)
-        closed = log.wait(first_key(since), STEP_LIMIT_SECONDS) if press(env, [CLOSING_KEY]) else None
+        closed = None
+        if press(env, [CLOSING_KEY]):
+            closed = log.wait(first_key(since), STEP_LIMIT_SECONDS)
         spans[-1][1] = closed if closed is not None else len(log.events)
     return spans, failures
 
