@@ -24,7 +24,7 @@ marelto_package_check_packages=(desktop-file-utils appstream dpkg-dev file linti
 marelto_clean_debian_packages=(debootstrap)
 marelto_style_packages=(clang-format clang-tidy)
 marelto_atspi_packages=(xvfb dbus at-spi2-core python3-pyatspi)
-marelto_orca_packages=(orca openbox xdotool xvfb dbus at-spi2-core libglib2.0-bin)
+marelto_orca_packages=(orca openbox xdotool xvfb dbus at-spi2-core)
 marelto_windows_qt_packages=(
   qt6-base-dev qt6-base-dev-tools dpkg-dev perl
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix

@@ -11,6 +11,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
 
 #ifndef Q_OS_WIN
 #include <QDBusArgument>
@@ -22,6 +28,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace formular {
 namespace {
@@ -291,6 +298,222 @@ void FieldAccessible::replaceText(int startOffset, int endOffset, const QString&
     field()->setText(field()->text().replace(startOffset, endOffset - startOffset, text));
 }
 
+// A result field as assistive technology sees it. Qt 6.4's own interface
+// for a plain text edit reads one character past the end when asked for the
+// extent of the last one, as Orca asks to learn what is in view, and warns
+// "QTextCursor::setPosition: Position out of range"; here every offset is
+// kept within the text. The rest is the field as Qt shows it, read-only.
+class ResultFieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ResultFieldAccessible(QPlainTextEdit* field);
+
+    void* interface_cast(QAccessible::InterfaceType type) override;
+    [[nodiscard]] QAccessible::State state() const override;
+    [[nodiscard]] QString text(QAccessible::Text t) const override;
+
+    // QAccessibleTextInterface
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    [[nodiscard]] int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    [[nodiscard]] int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    [[nodiscard]] QString text(int startOffset, int endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                             int* startOffset, int* endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                            int* startOffset, int* endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                         int* endOffset) const override;
+    [[nodiscard]] int characterCount() const override;
+    [[nodiscard]] QRect characterRect(int offset) const override;
+    [[nodiscard]] int offsetAtPoint(const QPoint& point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+private:
+    [[nodiscard]] QPlainTextEdit* field() const;
+    [[nodiscard]] int within(int offset) const;
+    [[nodiscard]] QTextCursor cursorAt(int offset) const;
+    [[nodiscard]] QPoint scrolledBy() const;
+    QString textAround(QTextCursor cursor, QAccessible::TextBoundaryType boundaryType,
+                       int* startOffset, int* endOffset) const;
+};
+
+ResultFieldAccessible::ResultFieldAccessible(QPlainTextEdit* field)
+    : QAccessibleWidget(field, QAccessible::EditableText) {}
+
+QPlainTextEdit* ResultFieldAccessible::field() const {
+    return static_cast<QPlainTextEdit*>(widget());
+}
+
+int ResultFieldAccessible::within(int offset) const {
+    return std::clamp(offset, 0, characterCount());
+}
+
+QTextCursor ResultFieldAccessible::cursorAt(int offset) const {
+    QTextCursor cursor = field()->textCursor();
+    cursor.setPosition(within(offset));
+    return cursor;
+}
+
+// Where the field's view starts, as Qt reckons it for a plain text edit.
+QPoint ResultFieldAccessible::scrolledBy() const {
+    return {field()->horizontalScrollBar()->sliderPosition(),
+            field()->verticalScrollBar()->sliderPosition()};
+}
+
+void* ResultFieldAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::TextInterface) {
+        return static_cast<QAccessibleTextInterface*>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QAccessible::State ResultFieldAccessible::state() const {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.selectableText = true;
+    state.multiLine = true;
+    state.readOnly = true;
+    return state;
+}
+
+QString ResultFieldAccessible::text(QAccessible::Text t) const {
+    if (t == QAccessible::Value) {
+        return field()->toPlainText();
+    }
+    return QAccessibleWidget::text(t);
+}
+
+void ResultFieldAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = 0;
+    const QTextCursor cursor = field()->textCursor();
+    if (selectionIndex == 0 && cursor.hasSelection()) {
+        *startOffset = cursor.selectionStart();
+        *endOffset = cursor.selectionEnd();
+    }
+}
+
+int ResultFieldAccessible::selectionCount() const {
+    return field()->textCursor().hasSelection() ? 1 : 0;
+}
+
+void ResultFieldAccessible::addSelection(int startOffset, int endOffset) {
+    setSelection(0, startOffset, endOffset);
+}
+
+void ResultFieldAccessible::removeSelection(int selectionIndex) {
+    if (selectionIndex == 0) {
+        QTextCursor cursor = field()->textCursor();
+        cursor.clearSelection();
+        field()->setTextCursor(cursor);
+    }
+}
+
+void ResultFieldAccessible::setSelection(int selectionIndex, int startOffset, int endOffset) {
+    if (selectionIndex == 0) {
+        QTextCursor cursor = cursorAt(startOffset);
+        cursor.setPosition(within(endOffset), QTextCursor::KeepAnchor);
+        field()->setTextCursor(cursor);
+    }
+}
+
+int ResultFieldAccessible::cursorPosition() const { return field()->textCursor().position(); }
+
+void ResultFieldAccessible::setCursorPosition(int position) {
+    field()->setTextCursor(cursorAt(position));
+}
+
+QString ResultFieldAccessible::text(int startOffset, int endOffset) const {
+    QTextCursor cursor = cursorAt(startOffset);
+    cursor.setPosition(within(endOffset), QTextCursor::KeepAnchor);
+    return cursor.selectedText().replace(QChar::ParagraphSeparator, u'\n');
+}
+
+QString ResultFieldAccessible::textAround(QTextCursor cursor,
+                                          QAccessible::TextBoundaryType boundaryType,
+                                          int* startOffset, int* endOffset) const {
+    const auto [start, end] = QAccessible::qAccessibleTextBoundaryHelper(cursor, boundaryType);
+    *startOffset = start;
+    *endOffset = end;
+    return text(start, end);
+}
+
+QString ResultFieldAccessible::textBeforeOffset(int offset,
+                                                QAccessible::TextBoundaryType boundaryType,
+                                                int* startOffset, int* endOffset) const {
+    const int start =
+        QAccessible::qAccessibleTextBoundaryHelper(cursorAt(offset), boundaryType).first;
+    return textAround(cursorAt(start - 1), boundaryType, startOffset, endOffset);
+}
+
+QString ResultFieldAccessible::textAfterOffset(int offset,
+                                               QAccessible::TextBoundaryType boundaryType,
+                                               int* startOffset, int* endOffset) const {
+    const int end =
+        QAccessible::qAccessibleTextBoundaryHelper(cursorAt(offset), boundaryType).second;
+    return textAround(cursorAt(end), boundaryType, startOffset, endOffset);
+}
+
+QString ResultFieldAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                            int* startOffset, int* endOffset) const {
+    return textAround(cursorAt(offset), boundaryType, startOffset, endOffset);
+}
+
+int ResultFieldAccessible::characterCount() const {
+    return field()->document()->characterCount() - 1;  // without the closing paragraph mark
+}
+
+// As Qt places a character of a plain text edit, for characters only.
+QRect ResultFieldAccessible::characterRect(int offset) const {
+    if (offset < 0 || offset >= characterCount()) {
+        return {};
+    }
+    const QTextBlock block = field()->document()->findBlock(offset);
+    const QTextLayout* layout = block.layout();
+    const int inBlock = offset - block.position();
+    const QTextLine line = layout->lineForTextPosition(inBlock);
+    if (!line.isValid()) {
+        return {};
+    }
+    QTextCharFormat format = block.charFormat();
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+        format = fragment.fragment().charFormat();
+        if (fragment.fragment().contains(offset)) {
+            break;
+        }
+    }
+    const QFontMetrics metrics(format.font());
+    const QString character = text(offset, offset + 1);
+    const QPointF origin = layout->position();
+    const QRect local(
+        int(origin.x() + line.cursorToX(inBlock)),
+        int(origin.y() + line.y() + line.ascent()) + metrics.descent() - metrics.height(),
+        metrics.horizontalAdvance(character), metrics.height());
+    return local.translated(field()->viewport()->mapToGlobal(QPoint(0, 0)) - scrolledBy());
+}
+
+int ResultFieldAccessible::offsetAtPoint(const QPoint& point) const {
+    const QPoint inDocument = field()->viewport()->mapFromGlobal(point) + scrolledBy();
+    return field()->document()->documentLayout()->hitTest(inDocument, Qt::ExactHit);
+}
+
+void ResultFieldAccessible::scrollToSubstring(int startIndex, int endIndex) {
+    // The field scrolls as its reader moves the text cursor, as Qt leaves it.
+    static_cast<void>(startIndex);
+    static_cast<void>(endIndex);
+}
+
+QString ResultFieldAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
+    // The field has one font and colour throughout: one run of no attributes.
+    static_cast<void>(offset);
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
 // A link label as assistive technology sees it: a link named by its text,
 // with a press action that follows it as a click does.
 class LinkAccessible : public QAccessibleWidget {
@@ -341,6 +564,9 @@ QAccessibleInterface* windowInterface(const QString& className, QObject* object)
     }
     if (className == QLatin1String(QLineEdit::staticMetaObject.className())) {
         return new FieldAccessible(static_cast<QLineEdit*>(object));
+    }
+    if (className == QLatin1String(QPlainTextEdit::staticMetaObject.className())) {
+        return new ResultFieldAccessible(static_cast<QPlainTextEdit*>(object));
     }
     if (className == QLatin1String(QGroupBox::staticMetaObject.className())) {
         return new PanelAccessible(static_cast<QGroupBox*>(object));

@@ -4,11 +4,13 @@
 
 #include "window_probe.hpp"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -29,6 +31,8 @@ private slots:
     void checkBox_data();
     void checkBox();
     void errorDialog();
+    void resultFieldEnd_data();
+    void resultFieldEnd();
 
 private:
     void fill(const QString& button, const QStringList& texts);
@@ -289,6 +293,58 @@ void HandlersTest::errorDialog() {
     QCOMPARE(text, QStringLiteral("Laufzeitfehler '13':\n\nTypen unverträglich"));
     QVERIFY(window.isVisible());
     QVERIFY(control<QPlainTextEdit>(window, "txt_magerg")->toPlainText().isEmpty());
+}
+
+// What the magnesium result tells a screen reader around the end of its
+// text, where Orca looks to learn what is in view: offsets past the end
+// answer as the end does, and nothing warns of a position out of range.
+void HandlersTest::resultFieldEnd_data() {
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<int>("fromEnd");  // the offset asked for, from the text's end
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("extent of the last letter") << "characterRect" << -2 << "drawn";
+    QTest::newRow("extent at the end") << "characterRect" << 0 << "none";
+    QTest::newRow("extent past the end") << "characterRect" << 1 << "none";
+    QTest::newRow("last letter") << "text" << -2 << ")";
+    QTest::newRow("text at the end") << "text" << 0 << "";
+    QTest::newRow("character at the end") << "textAtOffset" << 0 << "'' 0..0";
+    QTest::newRow("character past the end") << "textAtOffset" << 3 << "'' 0..0";
+    QTest::newRow("last letter, before the end") << "textBeforeOffset" << -1 << "')' -2..-1";
+    QTest::newRow("cursor past the end") << "setCursorPosition" << 5 << "0";
+}
+
+void HandlersTest::resultFieldEnd() {
+    QFETCH(QString, query);
+    QFETCH(int, fromEnd);
+    QFETCH(QString, answer);
+
+    probe::press(*window_, "Command5");
+    QVERIFY(!resultOf("Command5").isEmpty());
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(control(*window_, "txt_magerg"))->textInterface();
+    QVERIFY(text != nullptr);
+    const int end = text->characterCount();
+    QCOMPARE(end, resultOf("Command5").size());
+    const int offset = end + fromEnd;
+    QString answered;
+    if (query == "characterRect") {
+        answered = text->characterRect(offset).isEmpty() ? "none" : "drawn";
+    } else if (query == "text") {
+        answered = text->text(offset, offset + 1);
+    } else if (query == "setCursorPosition") {
+        text->setCursorPosition(offset);
+        answered = QString::number(text->cursorPosition() - end);
+    } else {
+        int start = 0;
+        int stop = 0;
+        const QString piece =
+            query == "textAtOffset"
+                ? text->textAtOffset(offset, QAccessible::CharBoundary, &start, &stop)
+                : text->textBeforeOffset(offset, QAccessible::CharBoundary, &start, &stop);
+        answered = QStringLiteral("'%1' %2..%3").arg(piece).arg(start - end).arg(stop - end);
+    }
+    QCOMPARE(answered, answer);
 }
 
 QTEST_MAIN(HandlersTest)
