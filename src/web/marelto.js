@@ -196,6 +196,10 @@ document.addEventListener('DOMContentLoaded', () => {
     input.value = input.defaultValue.replace(',', decimal);
   }
   byId('sel_bezug').parentElement.hidden = !onReferenceScale.includes(byId('sel_messart').value);
+  // The terms keep the window's paragraphs but not its line breaks inside
+  // them, which leave single words on a line of a narrow phone.
+  const terms = byId('Text2');
+  terms.textContent = terms.textContent.replace(/([^\n])\n(?=[^\n])/g, '$1 ');
 });
 
 // Offline use once the page has been served; opened from disk it has no
