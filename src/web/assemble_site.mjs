@@ -49,6 +49,9 @@ const policy = [
   `style-src ${cspHash(style)}`,
   "img-src 'self'",
   "manifest-src 'self'",
+  // Only for tools that fetch the site's own files from inside the page
+  // (Lighthouse's robots.txt check); the page itself fetches nothing.
+  "connect-src 'self'",
   "worker-src 'self'",
   "base-uri 'none'",
   "form-action 'none'",
@@ -61,6 +64,8 @@ page = replaceOnce(page, '<script src="marelto_core.js"></script>', `<script>${s
 page = replaceOnce(page, '<script src="marelto.js"></script>', `<script>${scripts[1]}</script>`);
 
 mkdirSync(outputDir, { recursive: true });
+// Search engines may read the whole site.
+writeFileSync(join(outputDir, 'robots.txt'), 'User-agent: *\nAllow: /\n');
 const site = new Map([
   ['index.html', page],
   ['manifest.webmanifest', read(join(sourceDir, 'manifest.webmanifest'))],

@@ -24,6 +24,7 @@ const contentTypes = {
   '.js': 'text/javascript; charset=utf-8',
   '.webmanifest': 'application/manifest+json',
   '.png': 'image/png',
+  '.txt': 'text/plain; charset=utf-8',
 };
 
 // Serves the folder on a free port of 127.0.0.1, as a plain static host would;
