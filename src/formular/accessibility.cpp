@@ -337,7 +337,7 @@ private:
     [[nodiscard]] int within(int offset) const;
     [[nodiscard]] QTextCursor cursorAt(int offset) const;
     [[nodiscard]] QPoint scrolledBy() const;
-    QString textAround(QTextCursor cursor, QAccessible::TextBoundaryType boundaryType,
+    QString textAround(const QTextCursor& cursor, QAccessible::TextBoundaryType boundaryType,
                        int* startOffset, int* endOffset) const;
 };
 
@@ -432,7 +432,7 @@ QString ResultFieldAccessible::text(int startOffset, int endOffset) const {
     return cursor.selectedText().replace(QChar::ParagraphSeparator, u'\n');
 }
 
-QString ResultFieldAccessible::textAround(QTextCursor cursor,
+QString ResultFieldAccessible::textAround(const QTextCursor& cursor,
                                           QAccessible::TextBoundaryType boundaryType,
                                           int* startOffset, int* endOffset) const {
     const auto [start, end] = QAccessible::qAccessibleTextBoundaryHelper(cursor, boundaryType);
