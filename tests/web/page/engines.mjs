@@ -204,7 +204,8 @@ async function webKitEngine() {
       const command = session.command;
       await command('POST', '/window/rect', { width, height });
       const run = (fn, args) => command('POST', '/execute/sync', { script: `return ${expression(fn, args)};`, args: [] });
-      const element = async (selector) => (await command('POST', '/element', { using: 'css selector', value: selector }))['element-6066-11e4-a52e-4f735d8c3c6f'];
+      // A found element is an object with one key, its reference.
+      const element = async (selector) => Object.values(await command('POST', '/element', { using: 'css selector', value: selector }))[0];
       const keys = (actions) => command('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions }] });
       const adapter = {
         async goto(url) {

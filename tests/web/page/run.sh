@@ -10,7 +10,7 @@ set -euo pipefail
 site=$(cd "$1" && pwd)
 shift
 engines=("$@")
-[ ${#engines[@]} -gt 0 ] || engines=(chromium)
+[ ${#engines[@]} -gt 0 ] || engines=(chromium webkit firefox)
 cd "$(dirname "$0")"
 PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
 failed=()
