@@ -40,7 +40,7 @@ async function chromiumEngine() {
   return {
     name: 'chromium',
     version: `Chromium ${browser.version()}`,
-    can: { viewportWidth: () => true, loadConsole: true, playwright: true },
+    can: { viewportWidth: () => true, playwright: true },
     browser,
     async open({ locale = 'de-DE', width = 390, ...options } = {}) {
       const context = await browser.newContext({ locale, viewport: { width, height }, ...options });
@@ -126,13 +126,18 @@ const keyActions = (keys) => [
   ...[...keys].reverse().map((value) => ({ type: 'keyUp', value })),
 ];
 
-// One WebKitWebDriver and one MiniBrowser per browser language: the
-// MiniBrowser takes its language from the environment it is started in.
-async function webKitSession(display, locale) {
-  const port = await freePort();
+// The MiniBrowser takes its language from the environment it is started in.
+function localeEnv(display, locale) {
   const posix = `${locale.replace('-', '_')}.UTF-8`;
   const env = { ...process.env, DISPLAY: display, LANG: posix, LC_ALL: posix };
   delete env.LANGUAGE;
+  return env;
+}
+
+// One WebKitWebDriver and one MiniBrowser per browser language.
+async function webKitSession(display, locale) {
+  const port = await freePort();
+  const env = localeEnv(display, locale);
   const driver = spawn(webKitDriver, [`--port=${port}`], { env, stdio: 'ignore' });
   const base = `http://127.0.0.1:${port}`;
   await answering(`${base}/status`, driver);
@@ -196,8 +201,22 @@ async function webKitEngine() {
     version: `WebKitGTK ${first.version} (MiniBrowser under WebKitWebDriver)`,
     can: {
       viewportWidth: (width) => width >= narrowest || `the MiniBrowser's window is at least ${narrowest} px wide`,
-      loadConsole: false,
       playwright: false,
+    },
+    // WebKitWebDriver offers no console log, and a MiniBrowser under
+    // automation writes none; one started on its own writes the console out
+    // and quits once the page has loaded.
+    async loadProblems(url, { locale = 'de-DE' } = {}) {
+      const child = spawn(miniBrowser, ['--enable-write-console-messages-to-stdout=true', '--exit-after-load', url],
+        { env: localeEnv(xvfb.display, locale), stdio: ['ignore', 'pipe', 'pipe'] });
+      let output = '';
+      for (const stream of [child.stdout, child.stderr]) stream.on('data', (chunk) => { output += chunk; });
+      const code = await new Promise((resolve, reject) => {
+        child.on('exit', resolve);
+        child.on('error', reject);
+      });
+      if (code !== 0) throw new Error(`the MiniBrowser ended with ${code}: ${output}`);
+      return output.split('\n').filter((line) => /CONSOLE \w+ ERROR/.test(line));
     },
     async open({ locale = 'de-DE', width = 390 } = {}) {
       const session = await sessionFor(locale);
@@ -290,7 +309,7 @@ async function firefoxEngine() {
   return {
     name: 'firefox',
     version: `Firefox ESR ${(await first.version()).replace(/^firefox\//, '')} (puppeteer-core over WebDriver BiDi)`,
-    can: { viewportWidth: () => true, loadConsole: true, playwright: false },
+    can: { viewportWidth: () => true, playwright: false },
     async open({ locale = 'de-DE', width = 390 } = {}) {
       const context = await (await browserFor(locale)).createBrowserContext();
       const page = await context.newPage();
