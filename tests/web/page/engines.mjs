@@ -6,7 +6,7 @@
 // openEngine(name) gives { name, version, can, open, close }; open({ locale,
 // width, url }) gives a page adapter with goto, fill, click, press, type,
 // focus, select, setChecked, text, value, visible, evaluate, waitFor,
-// problems and close.
+// inject (a script's source, run past the page's policy), problems and close.
 import { spawn } from 'node:child_process';
 import { mkdtemp, rm } from 'node:fs/promises';
 import { createServer } from 'node:net';
@@ -68,6 +68,7 @@ async function chromiumEngine() {
         visible: (selector) => page.isVisible(selector),
         evaluate: (fn, ...args) => page.evaluate(expression(fn, args)),
         waitFor: (fn, ...args) => page.waitForFunction(expression(fn, args)),
+        inject: (source) => page.evaluate(source),
         close: () => context.close(),
       };
     },
@@ -263,6 +264,8 @@ async function webKitEngine() {
         value: (selector) => run((s) => document.querySelector(s).value, [selector]),
         visible: (selector) => run(isVisible, [selector]),
         evaluate: (fn, ...args) => run(fn, args),
+        // As the body of the driver's script, which the page's policy allows.
+        inject: (source) => command('POST', '/execute/sync', { script: source, args: [] }),
         waitFor: (fn, ...args) => command('POST', '/execute/sync', {
           script: `return (${until})(${fn}, ${JSON.stringify(args)});`, args: [],
         }),
@@ -357,6 +360,7 @@ async function firefoxEngine() {
         visible: (selector) => evaluate(isVisible, selector),
         evaluate,
         waitFor: (fn, ...args) => page.waitForFunction(expression(fn, args)),
+        inject: (source) => page.evaluate(source),
         close: () => context.close(),
       };
       return adapter;
