@@ -8,7 +8,7 @@
 // focus, select, setChecked, text, value, visible, evaluate, waitFor,
 // inject (a script's source, run past the page's policy), problems and close.
 import { spawn } from 'node:child_process';
-import { mkdtemp, rm } from 'node:fs/promises';
+import { mkdir, mkdtemp, rm, writeFile } from 'node:fs/promises';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -127,18 +127,28 @@ const keyActions = (keys) => [
   ...[...keys].reverse().map((value) => ({ type: 'keyUp', value })),
 ];
 
-// The MiniBrowser takes its language from the environment it is started in.
-function localeEnv(display, locale) {
+// The MiniBrowser takes its language from the environment it is started in,
+// and its window's smallest width from the GTK style of its own controls:
+// shrunk to nothing, so that the page can be seen at a phone's 320 px.
+function localeEnv(display, locale, config) {
   const posix = `${locale.replace('-', '_')}.UTF-8`;
-  const env = { ...process.env, DISPLAY: display, LANG: posix, LC_ALL: posix };
+  const env = { ...process.env, DISPLAY: display, LANG: posix, LC_ALL: posix, XDG_CONFIG_HOME: config };
   delete env.LANGUAGE;
   return env;
 }
 
+async function narrowGtkStyle() {
+  const config = await mkdtemp(join(tmpdir(), 'marelto-gtk-'));
+  await mkdir(join(config, 'gtk-3.0'));
+  await writeFile(join(config, 'gtk-3.0', 'gtk.css'),
+    '*:not(webkitwebview) { min-width: 0; min-height: 0; padding: 0; margin: 0; font-size: 1px; }\n');
+  return config;
+}
+
 // One WebKitWebDriver and one MiniBrowser per browser language.
-async function webKitSession(display, locale) {
+async function webKitSession(display, locale, config) {
   const port = await freePort();
-  const env = localeEnv(display, locale);
+  const env = localeEnv(display, locale, config);
   const driver = spawn(webKitDriver, [`--port=${port}`], { env, stdio: 'ignore' });
   const base = `http://127.0.0.1:${port}`;
   await answering(`${base}/status`, driver);
@@ -188,9 +198,10 @@ const listenForProblems = () => {
 
 async function webKitEngine() {
   const xvfb = await startXvfb();
+  const config = await narrowGtkStyle();
   const sessions = new Map();
   const sessionFor = (locale) => {
-    if (!sessions.has(locale)) sessions.set(locale, webKitSession(xvfb.display, locale));
+    if (!sessions.has(locale)) sessions.set(locale, webKitSession(xvfb.display, locale, config));
     return sessions.get(locale);
   };
   const first = await sessionFor('de-DE');
@@ -209,7 +220,7 @@ async function webKitEngine() {
     // and quits once the page has loaded.
     async loadProblems(url, { locale = 'de-DE' } = {}) {
       const child = spawn(miniBrowser, ['--enable-write-console-messages-to-stdout=true', '--exit-after-load', url],
-        { env: localeEnv(xvfb.display, locale), stdio: ['ignore', 'pipe', 'pipe'] });
+        { env: localeEnv(xvfb.display, locale, config), stdio: ['ignore', 'pipe', 'pipe'] });
       let output = '';
       for (const stream of [child.stdout, child.stderr]) stream.on('data', (chunk) => { output += chunk; });
       const code = await new Promise((resolve, reject) => {
@@ -279,6 +290,7 @@ async function webKitEngine() {
     async close() {
       for (const session of sessions.values()) await (await session).close();
       xvfb.stop();
+      await rm(config, { recursive: true, force: true });
     },
   };
 }
