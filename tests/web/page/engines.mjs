@@ -3,10 +3,11 @@
 // WebKitWebDriver (W3C WebDriver over HTTP) and Firefox ESR through
 // puppeteer-core over WebDriver BiDi.
 //
-// openEngine(name) gives { name, version, can, open, close }; open({ locale,
-// width, url }) gives a page adapter with goto, fill, click, press, type,
-// focus, select, setChecked, text, value, visible, evaluate, waitFor,
-// inject (a script's source, run past the page's policy), problems and close.
+// openEngine(name) gives { name, version, can, open, close } (WebKit adds
+// loadProblems); open({ locale, width }) gives a page adapter with goto,
+// reload, fill, click, press, type, focus, select, setChecked, text, value,
+// visible, evaluate, waitFor, inject (a script's source, run past the page's
+// policy), problems and close.
 import { spawn } from 'node:child_process';
 import { mkdir, mkdtemp, rm, writeFile } from 'node:fs/promises';
 import { createServer } from 'node:net';
@@ -41,7 +42,6 @@ async function chromiumEngine() {
     name: 'chromium',
     version: `Chromium ${browser.version()}`,
     can: { viewportWidth: () => true, playwright: true },
-    browser,
     async open({ locale = 'de-DE', width = 390, ...options } = {}) {
       const context = await browser.newContext({ locale, viewport: { width, height }, ...options });
       const page = await context.newPage();
