@@ -28,11 +28,18 @@ const isVisible = (selector) => {
   return box.width > 0 && box.height > 0 && getComputedStyle(element).visibility !== 'hidden';
 };
 
-// Resolves once fn(...args) holds, checked on every frame.
-const until = (fn, args) => new Promise((resolve) => {
-  const check = () => (fn(...args) ? resolve(true) : requestAnimationFrame(check));
+// Resolves once fn(...args) holds, checked on every frame; run as one
+// evaluation, since the drivers' own polling would need the page's eval.
+const until = (fn, args, timeout) => new Promise((resolve, reject) => {
+  const deadline = performance.now() + timeout;
+  const check = () => {
+    if (fn(...args)) resolve(true);
+    else if (performance.now() > deadline) reject(new Error(`not so after ${timeout} ms: ${fn}`));
+    else requestAnimationFrame(check);
+  };
   check();
 });
+const waitExpression = (fn, args) => `(${until})(${fn}, ${JSON.stringify(args)}, 20000)`;
 
 // ---------------------------------------------------------------- Chromium
 
@@ -67,7 +74,7 @@ async function chromiumEngine() {
         value: (selector) => page.inputValue(selector),
         visible: (selector) => page.isVisible(selector),
         evaluate: (fn, ...args) => page.evaluate(expression(fn, args)),
-        waitFor: (fn, ...args) => page.waitForFunction(expression(fn, args)),
+        waitFor: (fn, ...args) => page.evaluate(waitExpression(fn, args)),
         inject: (source) => page.evaluate(source),
         close: () => context.close(),
       };
@@ -277,9 +284,7 @@ async function webKitEngine() {
         evaluate: (fn, ...args) => run(fn, args),
         // As the body of the driver's script, which the page's policy allows.
         inject: (source) => command('POST', '/execute/sync', { script: source, args: [] }),
-        waitFor: (fn, ...args) => command('POST', '/execute/sync', {
-          script: `return (${until})(${fn}, ${JSON.stringify(args)});`, args: [],
-        }),
+        waitFor: (fn, ...args) => command('POST', '/execute/sync', { script: `return ${waitExpression(fn, args)};`, args: [] }),
         get problems() {
           return run(() => globalThis.mareltoProblems ?? ['the page was not loaded'], []);
         },
@@ -371,7 +376,7 @@ async function firefoxEngine() {
         value: (selector) => page.$eval(selector, (e) => e.value),
         visible: (selector) => evaluate(isVisible, selector),
         evaluate,
-        waitFor: (fn, ...args) => page.waitForFunction(expression(fn, args)),
+        waitFor: (fn, ...args) => page.evaluate(waitExpression(fn, args)),
         inject: (source) => page.evaluate(source),
         close: () => context.close(),
       };
