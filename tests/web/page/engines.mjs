@@ -7,7 +7,8 @@
 // loadProblems); open({ locale, width }) gives a page adapter with goto,
 // reload, fill, click, press, type, focus, select, setChecked, text, value,
 // visible, evaluate, waitFor, inject (a script's source, run past the page's
-// policy), problems and close.
+// policy), problems, requested (every address asked for, where the driver
+// sees them), goOffline (where it can) and close.
 import { spawn } from 'node:child_process';
 import { mkdir, mkdtemp, rm, writeFile } from 'node:fs/promises';
 import { createServer } from 'node:net';
@@ -48,19 +49,20 @@ async function chromiumEngine() {
   return {
     name: 'chromium',
     version: `Chromium ${browser.version()}`,
-    can: { viewportWidth: () => true, playwright: true },
-    async open({ locale = 'de-DE', width = 390, ...options } = {}) {
-      const context = await browser.newContext({ locale, viewport: { width, height }, ...options });
+    can: { viewportWidth: () => true, requestLog: true },
+    async open({ locale = 'de-DE', width = 390 } = {}) {
+      const context = await browser.newContext({ locale, viewport: { width, height } });
       const page = await context.newPage();
       const problems = [];
       page.on('pageerror', (error) => problems.push(error.message));
       page.on('console', (message) => {
         if (message.type() === 'error') problems.push(message.text());
       });
+      const requested = [];
+      page.on('request', (request) => requested.push(request.url()));
       return {
-        playwright: page,
-        context,
         problems,
+        requested,
         goto: (url) => page.goto(url),
         reload: () => page.reload(),
         fill: (selector, text) => page.fill(selector, text),
@@ -76,6 +78,7 @@ async function chromiumEngine() {
         evaluate: (fn, ...args) => page.evaluate(expression(fn, args)),
         waitFor: (fn, ...args) => page.evaluate(waitExpression(fn, args)),
         inject: (source) => page.evaluate(source),
+        goOffline: () => context.setOffline(true),
         close: () => context.close(),
       };
     },
@@ -220,7 +223,7 @@ async function webKitEngine() {
     version: `WebKitGTK ${first.version} (MiniBrowser under WebKitWebDriver)`,
     can: {
       viewportWidth: (width) => width >= narrowest || `the MiniBrowser's window is at least ${narrowest} px wide`,
-      playwright: false,
+      requestLog: false,
     },
     // WebKitWebDriver offers no console log, and a MiniBrowser under
     // automation writes none; one started on its own writes the console out
@@ -329,7 +332,7 @@ async function firefoxEngine() {
   return {
     name: 'firefox',
     version: `Firefox ESR ${(await first.version()).replace(/^firefox\//, '')} (puppeteer-core over WebDriver BiDi)`,
-    can: { viewportWidth: () => true, playwright: false },
+    can: { viewportWidth: () => true, requestLog: true },
     async open({ locale = 'de-DE', width = 390 } = {}) {
       const context = await (await browserFor(locale)).createBrowserContext();
       const page = await context.newPage();
@@ -339,9 +342,12 @@ async function firefoxEngine() {
       page.on('console', (message) => {
         if (message.type() === 'error') problems.push(message.text());
       });
+      const requested = [];
+      page.on('request', (request) => requested.push(request.url()));
       const evaluate = (fn, ...args) => page.evaluate(expression(fn, args));
       const adapter = {
         problems,
+        requested,
         goto: (url) => page.goto(url),
         reload: () => page.reload(),
         // Typed as a visitor types it, except what no keyboard sends (a NUL)
@@ -378,6 +384,7 @@ async function firefoxEngine() {
         evaluate,
         waitFor: (fn, ...args) => page.evaluate(waitExpression(fn, args)),
         inject: (source) => page.evaluate(source),
+        goOffline: () => context.setOffline(true),
         close: () => context.close(),
       };
       return adapter;
