@@ -5,7 +5,11 @@
 //   - load to first result: from navigation to the first "Berechnen" result,
 //     against a bare page with one field and one button, in turns, with no
 //     cache and no service worker;
-//   - press to result: from a press on "Berechnen" to the result written.
+//   - press to result: from a press on "Berechnen" to the result written;
+//   - on a CPU slowed four times: the first contentful paint, the Total
+//     Blocking Time and the longest task after it (the most a first input can
+//     wait), as Lighthouse counts them, from the long tasks Chromium reports
+//     while the page loads.
 //
 //   node bench/web/page_load.mjs SITE_DIR [ROUNDS]
 import { mkdtemp, writeFile, rm } from 'node:fs/promises';
@@ -82,6 +86,35 @@ async function pressToResult(url) {
   return times;
 }
 
+// Long tasks (over 50 ms) from the start of the page, on a CPU slowed four
+// times as Lighthouse slows it for a phone; what lies after the first
+// contentful paint blocks input.
+async function blocking(url) {
+  const context = await browser.newContext({ locale: 'de-DE', serviceWorkers: 'block' });
+  const page = await context.newPage();
+  const session = await context.newCDPSession(page);
+  await session.send('Emulation.setCPUThrottlingRate', { rate: 4 });
+  await page.addInitScript(() => {
+    globalThis.longTasks = [];
+    new PerformanceObserver((list) => {
+      for (const entry of list.getEntries()) globalThis.longTasks.push([entry.startTime, entry.duration]);
+    }).observe({ type: 'longtask', buffered: true });
+  });
+  await page.goto(url, { waitUntil: 'networkidle' });
+  const result = await page.evaluate(() => {
+    const paint = performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? 0;
+    const after = globalThis.longTasks.filter(([start, duration]) => start + duration > paint)
+      .map(([start, duration]) => start + duration - Math.max(start, paint));
+    return {
+      paint,
+      blockingTime: after.reduce((sum, d) => sum + Math.max(0, d - 50), 0),
+      longestTask: Math.max(0, ...after),
+    };
+  });
+  await context.close();
+  return result;
+}
+
 const pageBytes = await firstVisitBytes(false);
 const allBytes = await firstVisitBytes(true);
 const site = await serveFolder(siteDir);
@@ -93,6 +126,8 @@ for (let i = 0; i < rounds; ++i) {
   bareTimes.push(await loadToResult(bare.url, '#b', 'o'));
 }
 const presses = await pressToResult(site.url);
+const blocked = [];
+for (let i = 0; i < rounds; ++i) blocked.push(await blocking(site.url));
 await site.close();
 await bare.close();
 await browser.close();
@@ -101,4 +136,7 @@ await rm(bareDir, { recursive: true });
 const ms = (value) => `${value.toFixed(1)} ms`;
 console.log(`first visit, gzipped: page ${pageBytes} bytes; with the service worker's copy ${allBytes} bytes`);
 console.log(`load to first result (median of ${rounds}): Marelto ${ms(median(marelto))}, bare page ${ms(median(bareTimes))}, ratio ${(median(marelto) / median(bareTimes)).toFixed(2)}`);
+console.log(`first paint, blocking time after it and its longest task (median of ${rounds}): `
+  + `${ms(median(blocked.map((b) => b.paint)))}, ${ms(median(blocked.map((b) => b.blockingTime)))}, `
+  + `${ms(median(blocked.map((b) => b.longestTask)))}`);
 console.log(`press to result (median of ${presses.length}): ${ms(median(presses))}, slowest ${ms(Math.max(...presses))}`);

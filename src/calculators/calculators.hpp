@@ -1,6 +1,6 @@
 #pragma once
 
-// The four calculators as functions from the texts of their fields to the
+// The calculators as functions from the texts of their fields to the
 // text of their result, with the number rules they share. Every function
 // either returns its text or throws runtime::RuntimeError; none of them
 // depends on the C library's locale.
@@ -77,5 +77,46 @@ struct MeasurementResult {
 MeasurementResult measurementResult(std::string_view kind, std::string_view reference,
                                     std::string_view reading, std::string_view temperature,
                                     const RegionalSettings& rs);
+
+// The daily dose of each of the three Balling solutions that holds the levels
+// of calcium, KH and magnesium, from two tests some days apart and what was
+// dosed meanwhile. Each text is the number alone under the regional settings,
+// or empty where it does not apply; `hint` says what the user must know (a
+// value that must be above 0, no consumption measured, a consumption out of
+// the proportion of calcification) and is empty otherwise.
+struct ConsumptionResult {
+    std::string calciumPerDay, khPerDay, magnesiumPerDay;  // mg/L, dKH, mg/L a day, 2 decimals
+    std::string millilitres1, millilitres2, millilitres3;  // ml a day of solutions 1-3, 1 decimal
+    std::string canisterDays1, canisterDays2, canisterDays3;  // whole days, rounded down
+    std::string ratio;                                        // mg/L calcium per dKH, 1 decimal
+    std::string hint;
+};
+
+// The fields in the page's order: litres, days, then first test, second test
+// and ml a day dosed for calcium, KH and magnesium, then g/L of CaCl2*2H2O
+// (solution 1), NaHCO3 (solution 2), MgCl2*6H2O and MgSO4*7H2O (solution 3),
+// then the litres of one canister.
+ConsumptionResult consumptionResult(
+    std::string_view litres, std::string_view days, std::string_view calciumFirst,
+    std::string_view calciumSecond, std::string_view calciumDosed, std::string_view khFirst,
+    std::string_view khSecond, std::string_view khDosed, std::string_view magnesiumFirst,
+    std::string_view magnesiumSecond, std::string_view magnesiumDosed, std::string_view solution1,
+    std::string_view solution2, std::string_view solution3Chloride,
+    std::string_view solution3Sulfate, std::string_view canisterLitres, const RegionalSettings& rs);
+
+// Grams of a carbonate salt that raise the KH of a volume, and the days to
+// spread them over; both empty, and the hint saying why, where there is
+// nothing to raise.
+struct KhRaiseResult {
+    std::string grams;  // 2 decimals
+    std::string days;   // whole days
+    std::string hint;
+};
+
+// `salt` is "nahco3" (sodium hydrogen carbonate) or "na2co3" (sodium
+// carbonate); anything else is run-time error 5.
+KhRaiseResult khRaiseResult(std::string_view litres, std::string_view khNow,
+                            std::string_view khTarget, std::string_view salt,
+                            const RegionalSettings& rs);
 
 }  // namespace calculators

@@ -2,18 +2,19 @@
 // the handlers inlined (so the one file also works opened from disk), a
 // Content-Security-Policy that admits exactly those inline parts and
 // WebAssembly, the manifest, icons rendered from the program's icon, and a
-// service worker whose cache is named after a hash of everything it stores.
+// service worker whose cache is named after a hash of everything it stores
+// and which knows the page's own hash.
 //
-//   node assemble_site.mjs SOURCE_DIR CORE_SCRIPT ICON_SVG RSVG_CONVERT OUTPUT_DIR
+//   node assemble_site.mjs SOURCE_DIR CORE_SCRIPT CORE_WASM ICON_SVG RSVG_CONVERT OUTPUT_DIR
 
 import { createHash } from 'node:crypto';
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 
-const [sourceDir, coreScript, iconSvg, rsvgConvert, outputDir] = process.argv.slice(2);
+const [sourceDir, coreScript, coreWasm, iconSvg, rsvgConvert, outputDir] = process.argv.slice(2);
 if (!outputDir) {
-  console.error('usage: assemble_site.mjs SOURCE_DIR CORE_SCRIPT ICON_SVG RSVG_CONVERT OUTPUT_DIR');
+  console.error('usage: assemble_site.mjs SOURCE_DIR CORE_SCRIPT CORE_WASM ICON_SVG RSVG_CONVERT OUTPUT_DIR');
   process.exit(2);
 }
 
@@ -36,7 +37,11 @@ function inlineScript(text) {
 }
 
 const style = read(join(sourceDir, 'marelto.css'));
-const scripts = [read(coreScript), read(join(sourceDir, 'marelto.js'))].map(inlineScript);
+// The module's bytes ride in the core's script as base64, for the page to
+// hand to the factory.
+const wasmBase64 = readFileSync(coreWasm).toString('base64');
+const coreWithBytes = `${read(coreScript)}\nconst mareltoCoreBytes = '${wasmBase64}';\n`;
+const scripts = [coreWithBytes, read(join(sourceDir, 'marelto.js'))].map(inlineScript);
 
 const policy = [
   "default-src 'none'",
@@ -70,6 +75,7 @@ const version = sha256(Buffer.concat([...site.values()].map((v) => Buffer.from(v
 let worker = read(join(sourceDir, 'service-worker.js'));
 worker = replaceOnce(worker, '@SITE_VERSION@', version);
 worker = replaceOnce(worker, '@SITE_FILES@', JSON.stringify(['./', ...site.keys()]));
+worker = replaceOnce(worker, '@PAGE_SHA256@', sha256(page).digest('hex'));
 site.set('service-worker.js', worker);
 
 for (const [name, content] of site) writeFileSync(join(outputDir, name), content);

@@ -54,15 +54,14 @@ constexpr std::array<Calculator, 7> calculatorTable{{
      }},
     {"consumption", 16,
      [](Fields f, const RegionalSettings& rs) -> Results {
-         auto r = calculators::consumptionResult(f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7],
-                                                 f[8], f[9], f[10], f[11], f[12], f[13], f[14],
-                                                 f[15], rs);
-         return {std::move(r.calciumPerDay), std::move(r.khPerDay),
-                 std::move(r.magnesiumPerDay), std::move(r.millilitres1),
-                 std::move(r.millilitres2),  std::move(r.millilitres3),
-                 std::move(r.canisterDays1), std::move(r.canisterDays2),
-                 std::move(r.canisterDays3), std::move(r.ratio),
-                 std::move(r.hint)};
+         auto r =
+             calculators::consumptionResult(f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8],
+                                            f[9], f[10], f[11], f[12], f[13], f[14], f[15], rs);
+         return {
+             std::move(r.calciumPerDay), std::move(r.khPerDay),      std::move(r.magnesiumPerDay),
+             std::move(r.millilitres1),  std::move(r.millilitres2),  std::move(r.millilitres3),
+             std::move(r.canisterDays1), std::move(r.canisterDays2), std::move(r.canisterDays3),
+             std::move(r.ratio),         std::move(r.hint)};
      }},
     {"kh_raise", 4,
      [](Fields f, const RegionalSettings& rs) -> Results {
@@ -108,8 +107,8 @@ Results calculate(std::string_view name, const MareltoField* fields, int count,
 
 extern "C" {
 
-int marelto_calculate(const char* calculator, const MareltoField* fields, int count, const char* dec,
-                      const char* group) {
+int marelto_calculate(const char* calculator, const MareltoField* fields, int count,
+                      const char* dec, const char* group) {
     try {
         lastResults = calculate(text(calculator), fields, count,
                                 RegionalSettings{std::string(text(dec)), std::string(text(group))});

@@ -14,12 +14,12 @@ struct MareltoField {
 };
 
 // Runs the calculator named `calculator` ("new_water", "density_change",
-// "magnesium", "calcium", "measurement", "consumption", "kh_raise") on its `count` field texts, in the
-// order of its panel. Returns 0 when it computed its results, or the
-// run-time error number it ended with. marelto_result() then gives each
-// result text in turn, or the error's German text as the one result.
-int marelto_calculate(const char* calculator, const char* const* fields, int count, const char* dec,
-                      const char* group);
+// "magnesium", "calcium", "measurement", "consumption", "kh_raise") on its `count` field texts, in
+// the order of its panel. Returns 0 when it computed its results, or the run-time error number it
+// ended with. marelto_result() then gives each result text in turn, or the error's German text as
+// the one result.
+int marelto_calculate(const char* calculator, const MareltoField* fields, int count,
+                      const char* dec, const char* group);
 
 // How many texts the last call left, and each of them; valid until the next
 // call.

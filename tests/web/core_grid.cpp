@@ -259,8 +259,8 @@ void measurements() {
         {"araeometer", 0.995, 0.0005, 80}, {"salinitaet", -1.0, 0.5, 90},
         {"leitwert", -1.0, 0.75, 90},
     };
-    const std::string temperatures[] = {"-3", "-2", "0", "12.5", "25", "26", "35", "36", "x",
-                                        std::string("25\0abc", 6)};
+    const std::string temperatures[] = {"-3", "-2", "0",  "12.5", "25",
+                                        "26", "35", "36", "x",    std::string("25\0abc", 6)};
     for (const RegionalSettings& rs : settings) {
         for (const Kind& kind : kinds) {
             for (const char* reference : {"25", "20", "15.56"}) {
@@ -269,8 +269,13 @@ void measurements() {
                         localised(std::to_string(kind.first + i * kind.step), rs);
                     for (const std::string& t : temperatures) {
                         const std::string temperature = localised(t, rs);
+                        // Written out, since node's stdout ends a line at a NUL.
+                        std::string shown = temperature;
+                        if (const auto nul = shown.find('\0'); nul != std::string::npos) {
+                            shown.replace(nul, 1, "<NUL>");
+                        }
                         line("measurement " + std::string(kind.name) + " " + reference + " " +
-                             reading + " " + temperature + " " +
+                             reading + " " + shown + " " +
                              answer("measurement", {kind.name, reference, reading, temperature},
                                     rs));
                     }
@@ -312,12 +317,22 @@ void dosing() {
                         for (const char* ml : dosed) {
                             for (const char* s2 : solution2) {
                                 for (const char* c : canister) {
-                                    const std::vector<std::string> fields = {
-                                        l, d, "430", ca, ml,
-                                        localised("8.0", rs), localised(kh, rs), ml,
-                                        "1300", "1295", ml,
-                                        localised("73.5", rs), s2, localised("75.8", rs),
-                                        localised("9.5", rs), c};
+                                    const std::vector<std::string> fields = {l,
+                                                                             d,
+                                                                             "430",
+                                                                             ca,
+                                                                             ml,
+                                                                             localised("8.0", rs),
+                                                                             localised(kh, rs),
+                                                                             ml,
+                                                                             "1300",
+                                                                             "1295",
+                                                                             ml,
+                                                                             localised("73.5", rs),
+                                                                             s2,
+                                                                             localised("75.8", rs),
+                                                                             localised("9.5", rs),
+                                                                             c};
                                     std::string key = "consumption";
                                     for (const auto& f : fields) key += " " + f;
                                     line(key + " " + answer("consumption", fields, rs));

@@ -1,7 +1,8 @@
 // Debian's Chromium under playwright-core, and a static server for the site,
 // shared by the page tests and the web benchmark.
 import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { createHash } from 'node:crypto';
+import { readFile, stat } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
 import { chromium } from 'playwright-core';
 
@@ -39,7 +40,14 @@ export async function serveFolder(folder, { gzip = false } = {}) {
     }
     try {
       let body = await readFile(file);
-      const headers = { 'Content-Type': contentTypes[extname(file)] ?? 'application/octet-stream' };
+      // Validators as every static host sends them, which let a browser keep
+      // and reuse what it fetched.
+      const { mtime } = await stat(file);
+      const headers = {
+        'Content-Type': contentTypes[extname(file)] ?? 'application/octet-stream',
+        'Last-Modified': mtime.toUTCString(),
+        ETag: `"${createHash('sha1').update(body).digest('hex')}"`,
+      };
       if (gzip) {
         body = gzipSync(body, { level: 9 });
         headers['Content-Encoding'] = 'gzip';

@@ -139,6 +139,12 @@ describe('each calculator gives the desktop digits', () => {
       fields: {}, expected: '8,99', more: { out_kh_tage: '1', out_kh_hinweis: '' } },
     { locale: 'en-US', panel: 'frm_kh', button: 'cmd_kh_berechnen', result: 'out_kh_gramm',
       select: { sel_kh_salz: 'na2co3' }, fields: {}, expected: '5.67', more: { out_kh_tage: '1' } },
+    { locale: 'de-DE', panel: 'frm_kh', button: 'cmd_kh_berechnen', result: 'out_kh_hinweis',
+      fields: { txt_kh_ziel: '7' }, expected: 'Durch Dosieren sinkt die KH nicht: Der Zielwert muss über dem jetzigen liegen.',
+      more: { out_kh_gramm: '', out_kh_tage: '' } },
+    { locale: 'de-DE', panel: 'frm_verbrauch', button: 'cmd_verbrauch_berechnen', result: 'out_hinweis_verbrauch',
+      fields: { txt_ca_zweite: '440', txt_kh_zweite: '8' }, expected: 'Für Calcium und KH wurde kein Verbrauch gemessen.',
+      more: { out_l1_ml: '0,0', out_l2_ml: '0,0', out_l1_tage: '', out_l3_ml: '21,4', out_l3_tage: '233', out_verhaeltnis: '' } },
     { locale: 'de-DE', panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_salinitaet',
       select: { sel_messart: 'dichte' }, fields: { txt_messwert: '1,0264' }, expected: '39,04',
       more: { out_dichte: '1,02640', out_hinweis: 'Über 37 psu ist ungewöhnlich viel. Zeigt das Gerät ein '
