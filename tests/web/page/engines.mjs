@@ -384,7 +384,6 @@ async function firefoxEngine() {
         evaluate,
         waitFor: (fn, ...args) => page.evaluate(waitExpression(fn, args)),
         inject: (source) => page.evaluate(source),
-        goOffline: () => context.setOffline(true),
         close: () => context.close(),
       };
       return adapter;
