@@ -17,6 +17,10 @@ marelto_build_packages=(
 # tests under node.
 marelto_web_packages=(cmake ninja-build emscripten librsvg2-bin googletest)
 
+# The engines the page tests drive: Chromium, WebKit (its WebDriver and
+# MiniBrowser, on an Xvfb display of the tests' own) and Firefox ESR.
+marelto_web_page_packages=(chromium webkit2gtk-driver xvfb firefox-esr)
+
 # What each further check needs: the install layout and the package (and the
 # clean minimal Debian it is installed into), the source layout check, the
 # screen-reader walk, Orca, and the Windows build and its tests under Wine.
