@@ -47,8 +47,18 @@ const field = (id) => byId(id).value;
 
 // The browser's language stands in for the system's regional settings.
 // A number with seven digits shows the group separator in every locale.
+// A language the browser reports but Intl does not know ("C" from a bare
+// POSIX locale) falls back to the browser's default format.
+function numberFormat() {
+  try {
+    return new Intl.NumberFormat(navigator.language);
+  } catch {
+    return new Intl.NumberFormat();
+  }
+}
+
 function regionalSettings() {
-  const parts = new Intl.NumberFormat(navigator.language).formatToParts(1234567.5);
+  const parts = numberFormat().formatToParts(1234567.5);
   const part = (type, fallback) => parts.find((p) => p.type === type)?.value ?? fallback;
   const decimal = part('decimal', '.');
   return [decimal, part('group', decimal === ',' ? '.' : ',')];
