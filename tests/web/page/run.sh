@@ -17,6 +17,6 @@ failed=()
 for engine in "${engines[@]}"; do
   echo "== $engine"
   MARELTO_ENGINE=$engine MARELTO_SITE=$site \
-    node --test --test-concurrency=1 --test-reporter=spec page.test.mjs || failed+=("$engine")
+    node --test --test-concurrency=1 --test-reporter=tap page.test.mjs || failed+=("$engine")
 done
 [ ${#failed[@]} -eq 0 ] || { echo "page tests failed in: ${failed[*]}" >&2; exit 1; }
