@@ -1,6 +1,6 @@
-// The web page shows the window's texts: every control of the window's
-// tables is on the page under its own name as id, with the same caption,
-// field text or start text.
+// The assembled web page shows the window's texts: every control of the
+// window's tables is on the page under its own name as id, with the same
+// caption, field text or start text, where a visitor sees it.
 
 #include "formular/control_tables.hpp"
 
