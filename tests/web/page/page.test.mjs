@@ -165,6 +165,32 @@ describe('each calculator gives the desktop digits', () => {
   }
 });
 
+// The start texts are German decimals, written in the browser's own where
+// its decimal sign differs: every untouched panel computes on the first press.
+describe('every untouched panel computes on the first press', () => {
+  const rows = [
+    { panel: 'frm_Frischwasser', button: 'cmd_Dichte', result: 'lbl_ergebnis' },
+    { panel: 'frm_changewater', button: 'Command1', result: 'lbl2_ergebnis' },
+    { panel: 'frm_magnesium', button: 'Command5', result: 'txt_magerg' },
+    { panel: 'Frm_kalzium', button: 'Command6', result: 'ergebnis_kalzium' },
+    { panel: 'frm_messwert', button: 'cmd_umrechnen', result: 'out_salinitaet' },
+    { panel: 'frm_verbrauch', button: 'cmd_verbrauch_berechnen', result: 'out_ca_verbrauch' },
+    { panel: 'frm_kh', button: 'cmd_kh_berechnen', result: 'out_kh_gramm' },
+  ];
+  for (const locale of ['en-US', 'de-CH']) {
+    test(`under ${locale}`, () => withPage({ locale }, async (page) => {
+      for (const row of rows) {
+        for (const button of panelButton[row.panel]) await page.click(button);
+        await page.click(`#${row.button}`);
+        await page.waitFor((id) => document.getElementById(id).textContent !== ''
+          || document.querySelector('#error_dialog[open]') !== null, row.result);
+        assert.equal(await page.evaluate(() => document.getElementById('error_text').textContent), '', row.button);
+        assert.match(await text(page, row.result), /\d\.\d/, row.button);
+      }
+    }));
+  }
+});
+
 describe('an error shows its number and loses nothing', () => {
   // Each row first computes a good result, then makes one field bad.
   const rows = [
