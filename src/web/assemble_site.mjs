@@ -82,7 +82,8 @@ const style = read(join(sourceDir, 'marelto.css'));
 // hand to the factory.
 const wasmBase64 = readFileSync(coreWasm).toString('base64');
 const coreWithBytes = `${read(coreScript)}\nconst mareltoCoreBytes = '${wasmBase64}';\n`;
-const scripts = [coreWithBytes, read(join(sourceDir, 'marelto.js'))].map(inlineScript);
+const regionalSettings = read(join(sourceDir, 'regional_settings.js'));
+const scripts = [coreWithBytes, regionalSettings, read(join(sourceDir, 'marelto.js'))].map(inlineScript);
 
 // Every kind of resource by name and no default: WebKit knows no
 // manifest-src, so under a default of 'none' it would complain of the one
@@ -114,7 +115,8 @@ page = windowTexts.reduce(withWindowText, page);
 page = replaceOnce(page, '@CONTENT_SECURITY_POLICY@', policy);
 page = replaceOnce(page, '<link rel="stylesheet" href="marelto.css">', `<style>${style}</style>`);
 page = replaceOnce(page, '<script src="marelto_core.js"></script>', `<script>${scripts[0]}</script>`);
-page = replaceOnce(page, '<script src="marelto.js"></script>', `<script>${scripts[1]}</script>`);
+page = replaceOnce(page, '<script src="regional_settings.js"></script>', `<script>${scripts[1]}</script>`);
+page = replaceOnce(page, '<script src="marelto.js"></script>', `<script>${scripts[2]}</script>`);
 
 mkdirSync(outputDir, { recursive: true });
 // Search engines may read the whole site.
@@ -122,6 +124,8 @@ writeFileSync(join(outputDir, 'robots.txt'), 'User-agent: *\nAllow: /\n');
 const site = new Map([
   ['index.html', page],
   ['manifest.webmanifest', read(join(sourceDir, 'manifest.webmanifest'))],
+  // Also started as a worker, which needs a file of the site's own.
+  ['regional_settings.js', regionalSettings],
 ]);
 for (const size of [192, 512]) {
   site.set(`icon-${size}.png`, execFileSync(rsvgConvert,

@@ -5,10 +5,18 @@
 // view.
 'use strict';
 
+// A plain loop: Uint8Array.from with a function per byte takes ten times as
+// long, in the task that paints the page.
+function decoded(base64) {
+  const text = atob(base64);
+  const bytes = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; i += 1) bytes[i] = text.charCodeAt(i);
+  return bytes;
+}
+
 // Compiled asynchronously from the bytes embedded in the page (nothing is
 // fetched, so the page also works from disk), while the page paints; a press
 // before the module is ready waits for it.
-const decoded = (base64) => Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
 const core = createMareltoCore({ wasmBinary: decoded(mareltoCoreBytes) }).then((module) => {
   const calculate = module.cwrap('marelto_calculate', 'number',
     ['string', 'number', 'number', 'string', 'string']);
@@ -45,24 +53,37 @@ const core = createMareltoCore({ wasmBinary: decoded(mareltoCoreBytes) }).then((
 const byId = (id) => document.getElementById(id);
 const field = (id) => byId(id).value;
 
-// The browser's language stands in for the system's regional settings.
-// A number with seven digits shows the group separator in every locale.
-// A language the browser reports but Intl does not know ("C" from a bare
-// POSIX locale) falls back to the browser's default format.
-function numberFormat() {
-  try {
-    return new Intl.NumberFormat(navigator.language);
-  } catch {
-    return new Intl.NumberFormat();
-  }
+// The browser's separators (regional_settings.js), from a worker where the
+// page is served; opened from disk, where no worker may start, the page asks
+// Intl itself.
+function separatorsFromWorker() {
+  return new Promise((resolve) => {
+    const here = () => resolve(regionalSettings(navigator.language));
+    try {
+      const worker = new Worker('regional_settings.js');
+      worker.addEventListener('message', (event) => { worker.terminate(); resolve(event.data); });
+      worker.addEventListener('error', (event) => { event.preventDefault(); worker.terminate(); here(); });
+      worker.postMessage(navigator.language);
+    } catch {
+      here();
+    }
+  });
 }
 
-function regionalSettings() {
-  const parts = numberFormat().formatToParts(1234567.5);
-  const part = (type, fallback) => parts.find((p) => p.type === type)?.value ?? fallback;
-  const decimal = part('decimal', '.');
-  return [decimal, part('group', decimal === ',' ? '.' : ',')];
-}
+const separators = location.protocol.startsWith('http')
+  ? separatorsFromWorker()
+  : Promise.resolve().then(() => regionalSettings(navigator.language));
+
+const loaded = new Promise((resolve) => { document.addEventListener('DOMContentLoaded', resolve); });
+
+// The start texts are German decimals; a browser with another decimal sign
+// gets them in its own, so that the untouched fields compute. A field typed
+// into meanwhile keeps its text.
+const startTexts = Promise.all([separators, loaded]).then(([[decimal]]) => {
+  for (const input of document.querySelectorAll('input[inputmode="decimal"]')) {
+    if (input.value === input.defaultValue) input.value = input.defaultValue.replace(',', decimal);
+  }
+});
 
 let focusBeforeError = null;
 
@@ -117,8 +138,8 @@ const fieldText = (id) => (byId(id).type === 'checkbox' ? (byId(id).checked ? '1
 async function compute(button) {
   const row = calculators[button];
   if (row.emptiedFirst) for (const id of row.results) byId(id).textContent = '';
-  const calculate = await core;
-  const { status, texts } = calculate(row.calculator, row.fields.map(fieldText), ...regionalSettings());
+  const [calculate, settings] = await Promise.all([core, separators, startTexts]);
+  const { status, texts } = calculate(row.calculator, row.fields.map(fieldText), ...settings);
   if (status !== 0) {
     showError(status, forDisplay(texts[0]));
     return;
@@ -198,13 +219,7 @@ document.addEventListener('close', (event) => {
   focusBeforeError = null;
 }, true);
 
-// The start texts are German decimals; a browser with another decimal sign
-// gets them in its own, so that the untouched fields compute.
 document.addEventListener('DOMContentLoaded', () => {
-  const [decimal] = regionalSettings();
-  for (const input of document.querySelectorAll('input[inputmode="decimal"]')) {
-    input.value = input.defaultValue.replace(',', decimal);
-  }
   byId('sel_bezug').parentElement.hidden = !onReferenceScale.includes(byId('sel_messart').value);
   // The terms keep the window's paragraphs but not its line breaks inside
   // them, which leave single words on a line of a narrow phone.
