@@ -4,12 +4,13 @@
 
 marelto_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Packages the build and the tests need.
+# Packages the build and the tests need. DejaVu Sans, which a minimal Debian
+# may lack, is for the layout suite's run with it as the only font.
 marelto_build_packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libbenchmark-dev
   qt6-base-dev libglib2.0-dev libxcb1-dev
-  fonts-liberation locales
+  fonts-liberation fonts-dejavu-core locales
 )
 
 # Packages the web edition's build needs: Debian's emscripten (which brings
